@@ -24,9 +24,9 @@ inline constexpr const char* kMemoDatabaseName = "ledgerleaf";
 // What the month list and the search need to know of a record without reading memo or picture
 // bytes from disk.
 struct RecordSummary {
-    int number = 0;          // 1-based record number
-    double date = 0;         // stored 日期
-    bool memoEmpty = true;   // 备忘 is the empty text
+    int number = 0;            // 1-based record number
+    double date = 0;           // stored 日期
+    bool memoEmpty = true;     // 备忘 is the empty text
     bool pictureEmpty = true;  // 图片 has no bytes
     // A valid record is one whose memo text or picture is not empty.
     bool valid() const { return !memoEmpty || !pictureEmpty; }
@@ -39,7 +39,7 @@ struct RecordSummary {
 // Failures that the caller decides about come back as false. Faults that end the program
 // (no current database, a missing field, a stored value of the wrong type) throw FatalError.
 class MemoDatabase {
-public:
+  public:
     MemoDatabase(RecordFacility& facility, std::filesystem::path programDir);
 
     // Whether ledgerleaf.edb exists in the program directory.
@@ -82,7 +82,7 @@ public:
     RecordFacility& facility() { return facility_; }
     const std::filesystem::path& programDir() const { return programDir_; }
 
-private:
+  private:
     RecordFacility& facility_;
     std::filesystem::path programDir_;
 };
