@@ -6,3 +6,8 @@ if(TARGET ll_lunar)
   target_compile_definitions(lunar_table_test PRIVATE
     LUNAR_REFERENCE_FILE="${CMAKE_CURRENT_LIST_DIR}/data/lunar_reference.txt")
 endif()
+if(TARGET ll_lunar_widget)
+  ledgerleaf_test(lunar_calendar_test QT
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/lunar_calendar_test.cpp
+    LIBS ll_lunar_widget Qt6::Test)
+endif()
