@@ -1,6 +1,7 @@
 #include "platform/lunar/lunar_table.h"
 
 #include <chrono>
+#include <iterator>
 
 namespace ledgerleaf {
 namespace {
