@@ -190,11 +190,12 @@ void paintRings(QPainter& p) {
     }
 }
 
-// A red ribbon bookmark falling from between the pages over the bottom band.
+// A red ribbon bookmark coming out from under the right page and lying over the bottom band;
+// painted before the page, which hides its upper end.
 void paintRibbon(QPainter& p) {
     QPainterPath ribbon;
-    ribbon.moveTo(887, 506);
-    ribbon.lineTo(898, 506);
+    ribbon.moveTo(887, 496);
+    ribbon.lineTo(898, 496);
     ribbon.lineTo(899, 546);
     ribbon.lineTo(893.5, 540.5);
     ribbon.lineTo(888, 546);
@@ -205,10 +206,6 @@ void paintRibbon(QPainter& p) {
     silk.setColorAt(0.45, QColor(150, 38, 44));
     silk.setColorAt(1.0, QColor(96, 18, 26));
     p.fillPath(ribbon, silk);
-    QLinearGradient fold(0, 506, 0, 516);
-    fold.setColorAt(0.0, QColor(0, 0, 0, 90));
-    fold.setColorAt(1.0, QColor(0, 0, 0, 0));
-    p.fillPath(ribbon, fold);
 }
 
 }  // namespace
@@ -229,6 +226,7 @@ QImage DeskSkinPainter::paint() {
     p.fillRect(QRectF(kLeftPage.right(), kLeftPage.top(), kRightPage.left() - kLeftPage.right(),
                       kLeftPage.height() + 3),
                gutter);
+    paintRibbon(p);
     paintPageStack(p, kLeftPage, -1, paper);
     paintPageStack(p, kRightPage, +1, paper);
     paintPageShading(p, kLeftPage, true);
@@ -237,7 +235,6 @@ QImage DeskSkinPainter::paint() {
     paintRightPageRules(p);
     paintHoles(p);
     paintRings(p);
-    paintRibbon(p);
     paintBorder(p);
     p.end();
     return image;
