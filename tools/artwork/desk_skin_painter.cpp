@@ -101,6 +101,12 @@ void paintPageShading(QPainter& p, const QRectF& page, bool gutterOnRight) {
     curve.setColorAt(0.75, QColor(70, 50, 25, 22));
     curve.setColorAt(1.0, QColor(50, 32, 15, 70));
     p.fillPath(pageShape(page), curve);
+    // Light falls from the upper left across the spread.
+    QLinearGradient light(page.topLeft(), page.bottomRight());
+    light.setColorAt(0.0, QColor(255, 255, 248, 30));
+    light.setColorAt(0.5, QColor(255, 255, 248, 0));
+    light.setColorAt(1.0, QColor(60, 40, 20, 16));
+    p.fillPath(pageShape(page), light);
     const qreal edge = gutterOnRight ? page.left() : page.right();
     const qreal edgeInner = gutterOnRight ? edge + 16 : edge - 16;
     QLinearGradient rim(edgeInner, 0, edge, 0);
