@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+
+namespace ledgerleaf {
+
+class MemoDatabase;
+class Dialogs;
+class Clock;
+class ProgramExit;
+
+// What the desk is given by the start sequence: the memo database (open and current), the
+// boxes, the clock, the way to end the program, and the program directory.
+struct DeskServices {
+    MemoDatabase& db;
+    Dialogs& dialogs;
+    Clock& clock;
+    ProgramExit& exit;
+    std::filesystem::path programDir;
+    // 1 when the memo database was found encrypted at start.
+    int encryptedAtStart = 0;
+};
+
+}  // namespace ledgerleaf

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+namespace ledgerleaf {
+
+// A small swatch showing a colour; a click opens the colour dialog, and a confirmed choice is
+// shown and reported through colourChosen.
+class ColourPicker : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ColourPicker(QWidget* parent = nullptr);
+
+    QColor colour() const { return colour_; }
+    void setColour(const QColor& colour);
+
+  signals:
+    void colourChosen(const QColor& colour);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void pick();
+    QColor colour_ = Qt::white;
+};
+
+}  // namespace ledgerleaf
