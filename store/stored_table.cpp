@@ -74,8 +74,11 @@ StoreResult StoredTable::load(const std::optional<std::string>& password) {
     SqliteConnection& db = db_;
     const std::string edt = table_format::kCompanion;
     // Nothing below writes until the table has been recognised, checked and unlocked.
-    if (!db.open(path_, SqliteConnection::Mode::ReadWrite) || !db.attach(companionPath(path_), edt))
+    if (!db.open(path_, SqliteConnection::Mode::ReadWrite))
         return StoreResult::failure(std::string(open_error::kCannotOpen) + "：" + db.lastError());
+    // Attaching reads the schemas of both files, so it is where foreign or damaged files show.
+    if (!db.attach(companionPath(path_), edt))
+        return loadFailure(db);
     if (!db.exec("PRAGMA main.synchronous=FULL; PRAGMA " + edt +
                  ".synchronous=FULL; PRAGMA secure_delete=ON"))
         return loadFailure(db);
