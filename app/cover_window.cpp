@@ -27,15 +27,14 @@ QLabel* coverLabel(QWidget* parent, const QString& name, const QString& text, co
 
 }  // namespace
 
-CoverWindow::CoverWindow(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
+CoverWindow::CoverWindow(QWidget* parent) : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
     initResources();
     setObjectName(QStringLiteral("封面"));
     setFixedSize(kWidth, kHeight);
     QPalette pal = palette();
-    pal.setBrush(QPalette::Window,
-                 QBrush(QPixmap(QStringLiteral(":/skin/cover.png"))
-                            .scaled(kWidth, kHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    pal.setBrush(QPalette::Window, QBrush(QPixmap(QStringLiteral(":/skin/cover.png"))
+                                              .scaled(kWidth, kHeight, Qt::IgnoreAspectRatio,
+                                                      Qt::SmoothTransformation)));
     setPalette(pal);
     setAutoFillBackground(true);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -58,10 +57,10 @@ CoverWindow::CoverWindow(QWidget* parent)
     confirmButton_->setObjectName(QStringLiteral("密码确定按钮"));
     confirmButton_->setGeometry(218, 472, 54, 20);
     confirmButton_->setFlat(true);
-    confirmButton_->setStyleSheet(QStringLiteral(
-        "QPushButton { color: white; background-color: rgba(0,0,0,90);"
-        " border: 1px solid rgba(255,255,255,140); }"
-        "QPushButton:pressed { background-color: rgba(0,0,0,160); }"));
+    confirmButton_->setStyleSheet(
+        QStringLiteral("QPushButton { color: white; background-color: rgba(0,0,0,90);"
+                       " border: 1px solid rgba(255,255,255,140); }"
+                       "QPushButton:pressed { background-color: rgba(0,0,0,160); }"));
 
     closeMark_ = coverLabel(this, QStringLiteral("封面关闭按钮"), QStringLiteral("×"),
                             {360, 0, 20, 20}, QColor(255, 255, 0));

@@ -12,7 +12,7 @@ namespace ledgerleaf {
 // short closing-book image shown whenever the desk is put away.
 class CoverWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kWidth = 380;
     static constexpr int kHeight = 500;
 
@@ -27,16 +27,16 @@ public:
     QPushButton* confirmButton() const { return confirmButton_; }
     QLabel* promptLabel() const { return promptLabel_; }
 
-signals:
+  signals:
     // The password was confirmed (button or Enter in the field).
     void passwordConfirmed();
     // The window system asked to close the cover (Alt+F4 and the like).
     void closeRequested();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void setPasswordControlsVisible(bool visible);
 
     QLabel* promptLabel_;

@@ -50,12 +50,14 @@ void StartSequence::run() {
             return;
         }
         if (!check_or_upgrade_database()) {
-            if (services_.exit.ended()) return;
+            if (services_.exit.ended())
+                return;
             services_.dialogs.message(kNoDatabase, "信息：");
             services_.db.db_create();
             services_.dialogs.message(kCreated, kAttention);
         }
-        if (services_.exit.ended()) return;
+        if (services_.exit.ended())
+            return;
         if (services_.facility.is_encrypted(kMemoDatabaseName)) {
             cover_.show_password_entry();
             encryptedAtStart_ = 1;
@@ -66,14 +68,16 @@ void StartSequence::run() {
         encryptedAtStart_ = 0;
         services_.clock.processPendingEvents();
         services_.clock.waitProcessingEvents(kSplashMilliseconds);
-        if (services_.exit.ended()) return;
+        if (services_.exit.ended())
+            return;
         services_.db.db_open();
         open_desk();
     });
 }
 
 void StartSequence::confirm_start_password() {
-    if (!waitingForPassword_) return;
+    if (!waitingForPassword_)
+        return;
     const std::string typed = cover_.passwordEdit()->text().toStdString();
     if (services_.db.db_open(typed)) {
         waitingForPassword_ = false;
@@ -87,10 +91,11 @@ void StartSequence::confirm_start_password() {
 
 void StartSequence::open_desk() {
     cover_.hide();
-    DeskServices deskServices{services_.db,    services_.dialogs,    services_.clock,
-                              services_.exit,  services_.programDir, encryptedAtStart_};
+    DeskServices deskServices{services_.db,   services_.dialogs,    services_.clock,
+                              services_.exit, services_.programDir, encryptedAtStart_};
     desk_ = std::make_unique<DeskWindow>(deskServices);
-    if (services_.exit.ended()) return;
+    if (services_.exit.ended())
+        return;
     desk_->show();
     bookend_ = std::make_unique<BookendBar>();
 }
@@ -98,7 +103,8 @@ void StartSequence::open_desk() {
 void StartSequence::onCoverCloseRequested() {
     // Closing the cover while it asks for the password ends the program: it must not stay
     // running without a window, since the guard would then refuse every new start.
-    if (!waitingForPassword_) return;
+    if (!waitingForPassword_)
+        return;
     services_.db.close_all();
     services_.exit.end(0);
 }

@@ -17,7 +17,7 @@ class InstanceGuard;
 // desk.
 class StartSequence : public QObject {
     Q_OBJECT
-public:
+  public:
     StartSequence(const AppServices& services, CoverWindow& cover);
     ~StartSequence() override;
 
@@ -35,7 +35,7 @@ public:
     DeskWindow* desk() const { return desk_.get(); }
     BookendBar* bookendBar() const { return bookend_.get(); }
 
-private:
+  private:
     bool check_or_upgrade_database();
     void onCoverCloseRequested();
 

@@ -22,7 +22,8 @@ BookendBar::BookendBar(QWidget* parent)
 }
 
 void BookendBar::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) emit pressed();
+    if (event->button() == Qt::LeftButton)
+        emit pressed();
 }
 
 void BookendBar::closeEvent(QCloseEvent* event) {

@@ -9,16 +9,16 @@ namespace ledgerleaf {
 // it brings the diary back.
 class BookendBar : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kWidth = 380;
     static constexpr int kHeight = 2;
 
     explicit BookendBar(QWidget* parent = nullptr);
 
-signals:
+  signals:
     void pressed();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 };

@@ -25,15 +25,18 @@ void CalendarPanel::build(QWidget* skin, DeskControls& c) {
     c.calendar = new LunarCalendar(page);
     c.calendar->setObjectName(QStringLiteral("日历"));
     c.calendar->setGeometry(4, 24, 365, 262);
+    // The "转到今日" button stands on the calendar's bottom strip.
+    c.calendar->setFooterHeight(20);
 
-    c.todayButton =
-        cf::flatButton(page, QStringLiteral("转到今日按钮"), QStringLiteral("转到今日"), {125, 267, 60, 18});
+    c.todayButton = cf::flatButton(page, QStringLiteral("转到今日按钮"), QStringLiteral("转到今日"),
+                                   {125, 267, 60, 18});
 
     c.alignTimer = new QTimer(page);
     c.alignTimer->setObjectName(QStringLiteral("窗口对齐时钟"));
     c.alignTimer->setInterval(500);
 
-    c.listFolder = new TabFolder({QStringLiteral("本月备忘列表"), QStringLiteral("搜索功能")}, page);
+    c.listFolder =
+        new TabFolder({QStringLiteral("本月备忘列表"), QStringLiteral("搜索功能")}, page);
     c.listFolder->setObjectName(QStringLiteral("日历相关功能选择夹"));
     c.listFolder->setGeometry(3, 289, 365, 185);
 
@@ -51,8 +54,8 @@ void CalendarPanel::build(QWidget* skin, DeskControls& c) {
     c.searchEdit = new QLineEdit(searchPage);
     c.searchEdit->setObjectName(QStringLiteral("搜索内容编辑框"));
     c.searchEdit->setGeometry(117, 24, 179, 20);
-    c.searchButton =
-        cf::button(searchPage, QStringLiteral("搜索按钮"), QStringLiteral("搜索"), {301, 23, 60, 24});
+    c.searchButton = cf::button(searchPage, QStringLiteral("搜索按钮"), QStringLiteral("搜索"),
+                                {301, 23, 60, 24});
     c.resultList = new SortedListBox(searchPage);
     c.resultList->setObjectName(QStringLiteral("搜索结果列表框"));
     c.resultList->setGeometry(5, 56, 291, 123);

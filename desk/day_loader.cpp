@@ -110,10 +110,12 @@ void DayLoader::onWheel(int notches) {
 }
 
 void DayLoader::loadSelectedDayAtStart() {
-    if (!services_.db.find_day(state_.selectedDay)) return;
+    if (!services_.db.find_day(state_.selectedDay))
+        return;
     showRecordUnderCursor();
     monthList_.refresh_month_list();
-    if (c_.pictureBox->hasPicture()) setPanelWidth_(kOpenWidth);
+    if (c_.pictureBox->hasPicture())
+        setPanelWidth_(kOpenWidth);
 }
 
 }  // namespace ledgerleaf

@@ -13,7 +13,7 @@ class MonthList;
 // Chooses the selected day from the calendar and loads that day's memo and picture into the
 // right page and the picture panel.
 class DayLoader {
-public:
+  public:
     DayLoader(DeskControls& controls, DeskServices& services, DeskState& state,
               MonthList& monthList, std::function<void(int)> setPanelWidth);
 
@@ -32,7 +32,7 @@ public:
     // Set-up: shows today's record when there is one (the selected day must be today).
     void loadSelectedDayAtStart();
 
-private:
+  private:
     void takeSelectedDate();
     void showRecordUnderCursor();
     void showEmptyDay();

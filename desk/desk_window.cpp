@@ -37,7 +37,8 @@ namespace {
 const QColor kCutColour(0, 255, 0);
 
 QRegion shapeFromPicture(const QPixmap& picture) {
-    if (picture.isNull()) return QRegion(0, 0, DeskWindow::kOpenWidth, DeskWindow::kHeight);
+    if (picture.isNull())
+        return QRegion(0, 0, DeskWindow::kOpenWidth, DeskWindow::kHeight);
     return QRegion(picture.createMaskFromColor(kCutColour, Qt::MaskInColor));
 }
 
@@ -106,7 +107,8 @@ void DeskWindow::connectBehaviours() {
         controls_, services_, [this](double d) { return dayLoader_->show_day(d); });
 
     LunarCalendar* cal = controls_.calendar;
-    connect(cal, &LunarCalendar::dateSet, this, [this] { guarded([this] { dayLoader_->onDateSet(); }); });
+    connect(cal, &LunarCalendar::dateSet, this,
+            [this] { guarded([this] { dayLoader_->onDateSet(); }); });
     connect(cal, &LunarCalendar::dayClicked, this,
             [this] { guarded([this] { dayLoader_->onDayClicked(); }); });
     connect(cal, &LunarCalendar::dayHovered, this,

@@ -23,7 +23,7 @@ class SearchActions;
 // panels, wires each control to its behaviour and runs the set-up when it is created.
 class DeskWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kHeight = 550;
     static constexpr int kClosedWidth = 940;
     static constexpr int kOpenWidth = 1240;
@@ -45,7 +45,7 @@ public:
     ClickRelay* relay(QWidget* control) const;
     MonthList& monthList() { return *monthList_; }
 
-private:
+  private:
     void buildControls();
     void connectBehaviours();
     void connectMouse();

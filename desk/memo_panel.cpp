@@ -26,8 +26,8 @@ void MemoPanel::build(QWidget* skin, DeskControls& c) {
     c.dayLabel->setToolTip(QString::fromUtf8(desk_texts::kTipDayLabel));
     c.fontButton = cf::flatButton(page, QStringLiteral("字体设置按钮"), QStringLiteral("字体设置"),
                                   {163, 0, 50, 18});
-    c.colourLabel =
-        cf::plainLabel(page, QStringLiteral("背景色标签"), QStringLiteral("背景色设置"), {214, 0, 64, 18});
+    c.colourLabel = cf::plainLabel(page, QStringLiteral("背景色标签"), QStringLiteral("背景色设置"),
+                                   {214, 0, 64, 18});
     c.colourPicker = new ColourPicker(page);
     c.colourPicker->setObjectName(QStringLiteral("颜色选择器"));
     c.colourPicker->setGeometry(280, 0, 40, 18);
@@ -37,11 +37,11 @@ void MemoPanel::build(QWidget* skin, DeskControls& c) {
     c.separator->setFrameShape(QFrame::VLine);
     c.separator->setFrameShadow(QFrame::Sunken);
 
-    c.calculatorButton = cf::flatButton(page, QStringLiteral("计算器按钮"), QString(), {327, 0, 20, 16},
-                                        QStringLiteral(":/icons/calculator.png"));
+    c.calculatorButton = cf::flatButton(page, QStringLiteral("计算器按钮"), QString(),
+                                        {327, 0, 20, 16}, QStringLiteral(":/icons/calculator.png"));
     c.calculatorButton->setToolTip(QString::fromUtf8(desk_texts::kTipCalculator));
-    c.panelButton = cf::flatButton(page, QStringLiteral("图片面板按钮"), QString(), {348, 0, 24, 16},
-                                   QStringLiteral(":/icons/picture_panel.png"));
+    c.panelButton = cf::flatButton(page, QStringLiteral("图片面板按钮"), QString(),
+                                   {348, 0, 24, 16}, QStringLiteral(":/icons/picture_panel.png"));
     c.panelButton->setToolTip(QString::fromUtf8(desk_texts::kTipPanelButton));
 
     c.memoEditor = new QPlainTextEdit(page);

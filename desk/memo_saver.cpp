@@ -50,7 +50,8 @@ void MemoSaver::onTextChanged() {
         return;
     }
     // An empty day gets no record.
-    if (text.empty() && picture.empty()) return;
+    if (text.empty() && picture.empty())
+        return;
     if (!db.add_day(state_.selectedDay, text, picture)) {
         fail(kAddFailed);
         return;

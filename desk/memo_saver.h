@@ -10,7 +10,7 @@ class MonthList;
 // Writes every change of the memo editor to the selected day's record at once, together with
 // the picture shown in the picture box. There is no save command.
 class MemoSaver {
-public:
+  public:
     MemoSaver(DeskControls& controls, DeskServices& services, DeskState& state,
               MonthList& monthList);
 
@@ -19,7 +19,7 @@ public:
     // Double-click on the day label: appends the selected day's date text to the memo.
     void appendDayLabel();
 
-private:
+  private:
     void fail(const char* message);
 
     DeskControls& c_;

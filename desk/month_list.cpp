@@ -26,22 +26,25 @@ void MonthList::refresh_month_list() {
     int count = 0;
     services_.db.for_each_summary([&](const RecordSummary& r) {
         const DateTimeParts p = toParts(r.date);
-        if (p.year != year || p.month != month || !r.valid()) return;
+        if (p.year != year || p.month != month || !r.valid())
+            return;
         c_.monthList->addItemWithValue(
             QString::fromStdString(monthListItemText(r.date, !r.pictureEmpty)), r.number);
         ++count;
     });
-    c_.databaseStatus->setText(QString::fromStdString(
-        monthStatusText(year, month, count, services_.db.record_count())));
+    c_.databaseStatus->setText(
+        QString::fromStdString(monthStatusText(year, month, count, services_.db.record_count())));
 }
 
 void MonthList::onItemChosen(int row) {
     const std::optional<int> number = c_.monthList->valueAt(row);
-    if (!number) return;
+    if (!number)
+        return;
     services_.db.go_to_record(*number);
     const double date = datePart(services_.db.read_date());
     // A date the calendar refuses leaves the selected day and the calendar as they were.
-    if (showDay_) showDay_(date);
+    if (showDay_)
+        showDay_(date);
 }
 
 }  // namespace ledgerleaf

@@ -11,7 +11,7 @@ struct DeskState;
 // The list of the shown month's days that carry a memo or a picture, and the database status
 // line; both are rebuilt from the whole table after every change.
 class MonthList {
-public:
+  public:
     MonthList(DeskControls& controls, DeskServices& services, DeskState& state);
 
     // Jumps to a day through the calendar (the day loader's show_day); false when refused.
@@ -23,7 +23,7 @@ public:
     // The user chose the item in `row`: opens that day.
     void onItemChosen(int row);
 
-private:
+  private:
     DeskControls& c_;
     DeskServices& services_;
     DeskState& state_;

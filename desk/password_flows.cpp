@@ -22,7 +22,7 @@ constexpr const char* kReopenFailed =
 
 // Key derivation and re-sealing a large diary take a moment: show the wait cursor meanwhile.
 class BusyCursor {
-public:
+  public:
     BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~BusyCursor() { QApplication::restoreOverrideCursor(); }
 };

@@ -9,7 +9,7 @@ struct DeskServices;
 // unprotected diary (open padlock) and changing or removing the password (closed padlock).
 // The typed passwords live only while a flow runs.
 class PasswordFlows {
-public:
+  public:
     PasswordFlows(DeskControls& controls, DeskServices& services);
 
     // At desk set-up: the closed padlock when the diary was protected at start, else the open one.
@@ -19,7 +19,7 @@ public:
     // Double-click on the closed padlock.
     void change_password();
 
-private:
+  private:
     void showLocked(bool locked);
 
     DeskControls& c_;

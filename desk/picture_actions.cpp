@@ -23,8 +23,7 @@ constexpr int kClosedWidth = 940;
 constexpr int kOpenWidth = 1240;
 constexpr const char* kAttention = "注意！";
 constexpr const char* kTooLarge = "为了保证数据库的性能，图片文件尺寸请不要大于200KB！";
-constexpr const char* kWrongFormat =
-    "抱歉，目前仅支持存储‘.JPG|.BMP|.GIF|.ICO|.CUR’五种格式的图片";
+constexpr const char* kWrongFormat = "抱歉，目前仅支持存储‘.JPG|.BMP|.GIF|.ICO|.CUR’五种格式的图片";
 constexpr const char* kUnreadable = "无法读取这个图片文件，请检查文件是否还在、是否可以打开。";
 constexpr const char* kNotAPicture = "这个文件不是可以显示的图片（文件可能已损坏），没有保存。";
 constexpr const char* kSaveFailed = "图片保存失败，请检查数据库文件是否存在";
@@ -47,7 +46,8 @@ bool isPicture(const QByteArray& bytes) {
     reader.setDecideFormatFromContent(true);
     const QByteArray format = reader.format().toLower();
     static const QList<QByteArray> formats = {"jpeg", "jpg", "bmp", "gif", "ico", "cur"};
-    if (!formats.contains(format)) return false;
+    if (!formats.contains(format))
+        return false;
     return !reader.read().isNull();
 }
 
@@ -82,7 +82,8 @@ void PictureActions::toggle() {
 }
 
 void PictureActions::storeDroppedOnPanelButton(const QString& pathText) {
-    if (panelWidth_() != kOpenWidth) setPanelWidth_(kOpenWidth);
+    if (panelWidth_() != kOpenWidth)
+        setPanelWidth_(kOpenWidth);
     storeDroppedFile(pathText);
 }
 
@@ -121,7 +122,8 @@ void PictureActions::storeDroppedFile(const QString& pathText) {
     MemoDatabase& db = services_.db;
     const std::string ext = extension.toStdString();
     if (db.find_day(state_.selectedDay)) {
-        if (!db.write_field(kFieldPicture, toBytes(bytes)) || !db.write_field(kFieldExtension, ext)) {
+        if (!db.write_field(kFieldPicture, toBytes(bytes)) ||
+            !db.write_field(kFieldExtension, ext)) {
             services_.dialogs.message(kSaveFailed, kAttention);
             return;
         }
@@ -145,7 +147,8 @@ void PictureActions::deletePicture() {
         services_.dialogs.message(kNoRecord, kAttention);
         return;
     }
-    if (!db.write_field(kFieldPicture, Bytes()) || !db.write_field(kFieldExtension, std::string())) {
+    if (!db.write_field(kFieldPicture, Bytes()) ||
+        !db.write_field(kFieldExtension, std::string())) {
         services_.dialogs.message(kUpdateFailed, kAttention);
         return;
     }

@@ -13,7 +13,7 @@ class MonthList;
 // The picture panel's actions: toggling the panel, storing a dropped picture file with the
 // selected day, and deleting the day's picture.
 class PictureActions {
-public:
+  public:
     static constexpr qint64 kMaxPictureBytes = 204800;
 
     PictureActions(DeskControls& controls, DeskServices& services, DeskState& state,
@@ -30,7 +30,7 @@ public:
     // Left-button press on the delete "×".
     void deletePicture();
 
-private:
+  private:
     void showDeleteButton(bool show);
 
     DeskControls& c_;

@@ -42,7 +42,8 @@ void SearchActions::search() {
 
 void SearchActions::onResultChosen(int row) {
     const std::optional<int> number = c_.resultList->valueAt(row);
-    if (!number) return;  // the two message items carry no record
+    if (!number)
+        return;  // the two message items carry no record
     services_.db.go_to_record(*number);
     showDay_(datePart(services_.db.read_date()));
 }

@@ -9,7 +9,7 @@ struct DeskServices;
 
 // The search page: runs the keyword search into the result list and opens a chosen result.
 class SearchActions {
-public:
+  public:
     SearchActions(DeskControls& controls, DeskServices& services,
                   std::function<bool(double)> showDay);
 
@@ -18,7 +18,7 @@ public:
     // The user chose the result item in `row`.
     void onResultChosen(int row);
 
-private:
+  private:
     DeskControls& c_;
     DeskServices& services_;
     std::function<bool(double)> showDay_;

@@ -24,8 +24,8 @@ void SkinBand::build(QWidget* skin, DeskControls& c) {
     title->setFont(titleFont);
     c.title = title;
 
-    c.helpButton = cf::iconBox(skin, QStringLiteral("说明按钮"), QStringLiteral(":/icons/scroll.png"),
-                               {781, 7, 20, 20});
+    c.helpButton = cf::iconBox(skin, QStringLiteral("说明按钮"),
+                               QStringLiteral(":/icons/scroll.png"), {781, 7, 20, 20});
     c.helpButton->setCursor(Qt::WhatsThisCursor);
     c.helpButton->setToolTip(QString::fromUtf8(desk_texts::kTipHelp));
 
@@ -42,8 +42,8 @@ void SkinBand::build(QWidget* skin, DeskControls& c) {
                                    QStringLiteral(":/icons/bookshelf.png"), {872, 2, 24, 24});
     c.collapseButton->setToolTip(QString::fromUtf8(desk_texts::kTipCollapse));
 
-    c.closeButton = cf::flatButton(skin, QStringLiteral("关闭程序按钮"), QStringLiteral("×"),
-                                   {912, 3, 24, 24});
+    c.closeButton =
+        cf::flatButton(skin, QStringLiteral("关闭程序按钮"), QStringLiteral("×"), {912, 3, 24, 24});
     QFont closeFont = c.closeButton->font();
     closeFont.setPointSize(12);
     c.closeButton->setFont(closeFont);

@@ -12,16 +12,16 @@ namespace ledgerleaf {
 // the handle. Double-clicks and mouse moves still reach it.
 class WindowDragger : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit WindowDragger(QWidget* window);
 
     // Presses on `handle` move the window.
     void addHandle(QWidget* handle);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QWidget* window_;
     bool dragging_ = false;
     QPoint grabOffset_;
@@ -32,17 +32,17 @@ private:
 // fall through to the window behind it and move it.
 class ClickRelay : public QObject {
     Q_OBJECT
-public:
+  public:
     ClickRelay(QWidget* control, bool keepPresses);
 
-signals:
+  signals:
     void pressed();
     void doubleClicked();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     bool keepPresses_;
 };
 

@@ -19,7 +19,8 @@ std::u16string toUtf16(std::string_view utf8) {
     while (i < length) {
         UChar32 c;
         U8_NEXT(s, i, length, c);
-        if (c < 0) c = 0xFFFD;
+        if (c < 0)
+            c = 0xFFFD;
         if (c <= 0xFFFF) {
             out.push_back(static_cast<char16_t>(c));
         } else {
@@ -59,9 +60,11 @@ bool hasCasedCharacters(std::string_view utf8) {
     while (i < length) {
         UChar32 c;
         U8_NEXT(s, i, length, c);
-        if (c < 0) return true;
+        if (c < 0)
+            return true;
         if (c < 0x80) {
-            if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
+            if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'))
+                return true;
             continue;
         }
         // Combining marks count too: a folded memo can produce one (İ folds to i + U+0307).
@@ -78,7 +81,8 @@ bool hasCasedCharacters(std::string_view utf8) {
 
 std::string KeywordMatcher::fold(std::string_view utf8) {
     const std::u16string source = toUtf16(utf8);
-    if (source.empty()) return std::string();
+    if (source.empty())
+        return std::string();
     std::u16string folded(source.size() + 16, u'\0');
     UErrorCode status = U_ZERO_ERROR;
     int32_t n = u_strFoldCase(reinterpret_cast<UChar*>(folded.data()), int32_t(folded.size()),
@@ -91,7 +95,8 @@ std::string KeywordMatcher::fold(std::string_view utf8) {
                           reinterpret_cast<const UChar*>(source.data()), int32_t(source.size()),
                           U_FOLD_CASE_DEFAULT, &status);
     }
-    if (U_FAILURE(status)) return std::string(utf8);
+    if (U_FAILURE(status))
+        return std::string(utf8);
     folded.resize(std::size_t(n));
     return toUtf8(folded);
 }
@@ -100,11 +105,13 @@ KeywordMatcher::KeywordMatcher(std::string_view keywordUtf8)
     : folded_(fold(keywordUtf8)), caseless_(!hasCasedCharacters(keywordUtf8)) {}
 
 bool KeywordMatcher::matches(std::string_view memoUtf8) const {
-    if (folded_.empty() || memoUtf8.empty()) return false;
+    if (folded_.empty() || memoUtf8.empty())
+        return false;
     // A keyword of uncased characters (Chinese, digits, punctuation) can only be matched by the
     // same characters, which folding leaves alone and never produces from anything else: search
     // the memo as it is. UTF-8 never matches across character boundaries.
-    if (caseless_) return memoUtf8.find(folded_) != std::string_view::npos;
+    if (caseless_)
+        return memoUtf8.find(folded_) != std::string_view::npos;
     return fold(memoUtf8).find(folded_) != std::string::npos;
 }
 

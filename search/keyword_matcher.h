@@ -10,7 +10,7 @@ namespace ledgerleaf {
 // exactly. Works on the Unicode text, never on the bytes of a code page, so a keyword can never
 // match across the halves of two Chinese characters.
 class KeywordMatcher {
-public:
+  public:
     explicit KeywordMatcher(std::string_view keywordUtf8);
 
     bool empty() const { return folded_.empty(); }
@@ -20,7 +20,7 @@ public:
     // Full case folding of UTF-8 text; invalid sequences are kept as U+FFFD.
     static std::string fold(std::string_view utf8);
 
-private:
+  private:
     std::string folded_;
     // True when the keyword holds no cased letter and no combining mark: folding neither changes
     // it nor produces it from other characters, so the memo can be searched unfolded.

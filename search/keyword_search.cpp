@@ -8,14 +8,17 @@ namespace ledgerleaf {
 std::vector<SearchHit> search_memos(MemoDatabase& db, const std::string& keyword) {
     std::vector<SearchHit> hits;
     const KeywordMatcher matcher(keyword);
-    if (matcher.empty()) return hits;
+    if (matcher.empty())
+        return hits;
     std::vector<RecordSummary> candidates;
     db.for_each_summary([&](const RecordSummary& r) {
-        if (!r.memoEmpty) candidates.push_back(r);
+        if (!r.memoEmpty)
+            candidates.push_back(r);
     });
     for (const RecordSummary& r : candidates) {
         db.go_to_record(r.number);
-        if (matcher.matches(db.read_memo())) hits.push_back({r.number, r.date, !r.pictureEmpty});
+        if (matcher.matches(db.read_memo()))
+            hits.push_back({r.number, r.date, !r.pictureEmpty});
     }
     return hits;
 }

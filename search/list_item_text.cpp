@@ -18,8 +18,8 @@ const char* pictureMark(bool hasPicture) {
 
 std::string monthListItemText(double date, bool hasPicture) {
     const DateTimeParts p = toParts(date);
-    return std::to_string(p.year) + "年" + std::to_string(p.month) + "月" + twoDigits(p.day) + "日" +
-           pictureMark(hasPicture);
+    return std::to_string(p.year) + "年" + std::to_string(p.month) + "月" + twoDigits(p.day) +
+           "日" + pictureMark(hasPicture);
 }
 
 std::string resultListItemText(double date, bool hasPicture) {
@@ -31,7 +31,8 @@ std::string resultListItemText(double date, bool hasPicture) {
 std::string monthStatusText(int year, int month, int validDays, int totalRecords) {
     const std::string head = std::to_string(year) + "年" + std::to_string(month) + "月";
     const std::string tail = "|目前数据库中共有" + std::to_string(totalRecords) + "条记录";
-    if (validDays > 0) return head + "有效记录共" + std::to_string(validDays) + "天" + tail;
+    if (validDays > 0)
+        return head + "有效记录共" + std::to_string(validDays) + "天" + tail;
     return head + "无有效记录！" + tail;
 }
 

@@ -155,7 +155,7 @@ QRect LunarCalendar::weekdayRect() const {
 
 QRect LunarCalendar::cellRect(int row, int column) const {
     const int top = weekdayRect().bottom() + 1;
-    const int rows = height() - top;
+    const int rows = height() - footer_ - top;
     const int y0 = top + row * rows / kRows;
     const int y1 = top + (row + 1) * rows / kRows;
     const int x0 = column * width() / kColumns;
@@ -195,7 +195,8 @@ QRect LunarCalendar::arrowRect(Arrow arrow) const {
 
 QDate LunarCalendar::dayAt(QPoint point) const {
     const int top = weekdayRect().bottom() + 1;
-    if (point.y() < top || point.y() >= height() || point.x() < 0 || point.x() >= width()) {
+    if (point.y() < top || point.y() >= height() - footer_ || point.x() < 0 ||
+        point.x() >= width()) {
         return {};
     }
     for (int row = 0; row < kRows; ++row) {

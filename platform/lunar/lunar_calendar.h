@@ -47,6 +47,12 @@ class LunarCalendar : public QWidget {
     QRect dayRect(QDate date) const;
     QRect arrowRect(Arrow arrow) const;
 
+    // A strip of this height at the bottom is left empty (the desk puts a button there).
+    void setFooterHeight(int pixels) {
+        footer_ = pixels;
+        update();
+    }
+
     QSize sizeHint() const override { return {365, 262}; }
     QSize minimumSizeHint() const override { return {245, 190}; }
 
@@ -72,6 +78,7 @@ class LunarCalendar : public QWidget {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    int footer_ = 0;
     // Selects a date inside the range and queues dateSet.
     void select(QDate date);
     // Moves the shown month by `months`, keeping the day number (clamped to the month and to

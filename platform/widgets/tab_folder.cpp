@@ -9,6 +9,13 @@ namespace ledgerleaf {
 TabFolder::TabFolder(const QStringList& pageTitles, QWidget* parent)
     : QWidget(parent), bar_(new QTabBar(this)) {
     bar_->setDrawBase(false);
+    bar_->setAutoFillBackground(false);
+    bar_->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { background: rgb(232,220,196); color: rgb(70,45,25);"
+        " border: 1px solid rgb(150,118,84); border-bottom: none; padding: 1px 7px;"
+        " border-top-left-radius: 3px; border-top-right-radius: 3px; margin-right: 1px; }"
+        "QTabBar::tab:selected { background: rgb(250,245,232); }"
+        "QTabBar::tab:!selected { margin-top: 2px; }"));
     bar_->setExpanding(false);
     bar_->setFocusPolicy(Qt::TabFocus);
     for (const QString& title : pageTitles) {

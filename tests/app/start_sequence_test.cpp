@@ -2,11 +2,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QBuffer>
-#include <QImage>
 #include <QPushButton>
 
 #include "app/cover_window.h"
@@ -22,10 +22,10 @@
 namespace ledgerleaf {
 namespace {
 
-using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 using test::ProgramFixture;
 using test::settle;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
 
 std::string uniqueGuardName() {
     static int n = 0;
@@ -34,11 +34,11 @@ std::string uniqueGuardName() {
 }
 
 class StartTest : public ::testing::Test {
-protected:
+  protected:
     void start() {
-        services = std::make_unique<AppServices>(AppServices{program.dir.path(), program.dialogs,
-                                                             program.clock, program.exit,
-                                                             program.facility, program.db, guardName});
+        services = std::make_unique<AppServices>(
+            AppServices{program.dir.path(), program.dialogs, program.clock, program.exit,
+                        program.facility, program.db, guardName});
         sequence = std::make_unique<StartSequence>(*services, cover);
         sequence->run();
         settle();

@@ -21,7 +21,7 @@ using test::ProgramFixture;
 using test::settle;
 
 class DeskWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         program.createAndOpen();
         desk = std::make_unique<DeskWindow>(DeskServices{program.db, program.dialogs, program.clock,
@@ -95,19 +95,23 @@ TEST_F(DeskWindowTest, EveryControlStandsAtItsPlaceInsideItsContainer) {
 TEST_F(DeskWindowTest, TextsAndStatesAtLoad) {
     EXPECT_EQ(desk->size(), QSize(940, 550));
     EXPECT_TRUE(desk->windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_EQ(static_cast<QLabel*>(find("软件标题标签"))->text(), QStringLiteral("Ledgerleaf V3.0.4.10 β"));
+    EXPECT_EQ(static_cast<QLabel*>(find("软件标题标签"))->text(),
+              QStringLiteral("Ledgerleaf V3.0.4.10 β"));
     EXPECT_EQ(static_cast<QPushButton*>(find("关闭程序按钮"))->text(), QStringLiteral("×"));
     EXPECT_EQ(static_cast<QPushButton*>(find("转到今日按钮"))->text(), QStringLiteral("转到今日"));
     EXPECT_EQ(static_cast<QPushButton*>(find("搜索按钮"))->text(), QStringLiteral("搜索"));
-    EXPECT_EQ(static_cast<QLabel*>(find("搜索提示标签"))->text(), QStringLiteral("请输入搜索关键词："));
+    EXPECT_EQ(static_cast<QLabel*>(find("搜索提示标签"))->text(),
+              QStringLiteral("请输入搜索关键词："));
     EXPECT_EQ(static_cast<QLabel*>(find("背景色标签"))->text(), QStringLiteral("背景色设置"));
     EXPECT_EQ(static_cast<QPushButton*>(find("字体设置按钮"))->text(), QStringLiteral("字体设置"));
     EXPECT_EQ(static_cast<QLabel*>(find("备忘状态栏标签"))->text(),
               QStringLiteral("文字和图片的编辑动作均会即时保存，无需人工干预"));
     EXPECT_EQ(static_cast<QLabel*>(find("图片框提示标签"))->text(),
               QStringLiteral("请将图片直接拖放到这里，即可保存到数据库中"));
-    EXPECT_EQ(static_cast<QPushButton*>(find("结果导出按钮"))->text(), QStringLiteral("结果导出\n至EXCEL"));
-    EXPECT_EQ(static_cast<QPushButton*>(find("全库导出按钮"))->text(), QStringLiteral("全库导出\n至EXCEL"));
+    EXPECT_EQ(static_cast<QPushButton*>(find("结果导出按钮"))->text(),
+              QStringLiteral("结果导出\n至EXCEL"));
+    EXPECT_EQ(static_cast<QPushButton*>(find("全库导出按钮"))->text(),
+              QStringLiteral("全库导出\n至EXCEL"));
 
     // Hidden or disabled at load; exactly one of the two padlocks shows (unprotected: open).
     EXPECT_FALSE(find("已锁图片框")->isVisible());

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "core/date_time.h"
 #include "search/keyword_matcher.h"
 #include "search/list_item_text.h"
-#include "core/date_time.h"
 
 namespace ledgerleaf {
 namespace {
@@ -74,7 +74,8 @@ TEST(ListItemTextTest, DaysAndMonthsArePaddedAsEachListWants) {
 
 TEST(ListItemTextTest, StatusLineForAMonthWithAndWithoutValidDays) {
     EXPECT_EQ(monthStatusText(2011, 4, 0, 0), "2011年4月无有效记录！|目前数据库中共有0条记录");
-    EXPECT_EQ(monthStatusText(2011, 12, 3, 250), "2011年12月有效记录共3天|目前数据库中共有250条记录");
+    EXPECT_EQ(monthStatusText(2011, 12, 3, 250),
+              "2011年12月有效记录共3天|目前数据库中共有250条记录");
 }
 
 }  // namespace

@@ -30,13 +30,15 @@ struct ProgramFixture {
 
     // Creates the memo database and opens it (current), unprotected.
     void createAndOpen() {
-        if (!db.db_create() || !db.db_open()) throw std::runtime_error("cannot create the test diary");
+        if (!db.db_create() || !db.db_open())
+            throw std::runtime_error("cannot create the test diary");
     }
 };
 
 // Lets queued events (the calendar's date-set and day-clicked events) run.
 inline void settle() {
-    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
 }
 
 }  // namespace ledgerleaf::test

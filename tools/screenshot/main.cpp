@@ -31,13 +31,16 @@ namespace {
 
 bool save(QWidget& window, const QString& path) {
     window.show();
-    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
     QImage shot(window.size(), QImage::Format_ARGB32);
     shot.fill(Qt::transparent);
     {
         QPainter p(&shot);
-        if (!window.mask().isEmpty()) p.setClipRegion(window.mask());
-        window.render(&p, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+        if (!window.mask().isEmpty())
+            p.setClipRegion(window.mask());
+        window.render(&p, QPoint(), QRegion(),
+                      QWidget::DrawWindowBackground | QWidget::DrawChildren);
     }
     const bool ok = shot.save(path);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
@@ -76,7 +79,8 @@ const char* kLongMemo =
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
