@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "platform/program_exit.h"
 #include "platform/scripted_clock.h"
@@ -17,7 +19,8 @@ namespace ledgerleaf::test {
 // without touching anything outside the temporary folder.
 struct ProgramFixture {
     TempDir dir;
-    RecordFacility facility{dir.path()};
+    // A cheap key derivation keeps protected diaries quick to open in tests.
+    RecordFacility facility{dir.path(), KdfParams{1, 8u << 10}};
     MemoDatabase db{facility, dir.path()};
     ScriptedDialogs dialogs;
     ScriptedClock clock;
@@ -32,6 +35,25 @@ struct ProgramFixture {
     void createAndOpen() {
         if (!db.db_create() || !db.db_open())
             throw std::runtime_error("cannot create the test diary");
+    }
+
+    // The memo of `day` as a second facility finds it on disk; "<no record>" when there is none.
+    std::string memoOnDisk(double day, const std::optional<std::string>& password = {}) const {
+        RecordFacility other(dir.path(), KdfParams{1, 8u << 10});
+        MemoDatabase otherDb(other, dir.path());
+        if (!otherDb.db_open(password))
+            return "<cannot open>";
+        if (!otherDb.find_day(day))
+            return "<no record>";
+        return otherDb.read_memo();
+    }
+    // The number of records a second facility finds on disk; -1 when it cannot open the diary.
+    int recordsOnDisk(const std::optional<std::string>& password = {}) const {
+        RecordFacility other(dir.path(), KdfParams{1, 8u << 10});
+        MemoDatabase otherDb(other, dir.path());
+        if (!otherDb.db_open(password))
+            return -1;
+        return otherDb.record_count();
     }
 };
 
