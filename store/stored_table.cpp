@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "core/date_time.h"
+#include "core/utf8_path.h"
 #include "platform/fatal_error.h"
 #include "store/name_match.h"
 #include "store/record_rows.h"
@@ -248,9 +249,28 @@ FieldValue StoredTable::read(int number, int field) const {
     return std::move(*value);
 }
 
+void StoredTable::removeOrphanSuperJournals() const {
+    // A change across both files writes a super-journal ("NAME.edb-mj...") that the journals
+    // of both files point to. When a commit fails after writing it, the rollback removes the
+    // journals but can leave the super-journal behind. Once no journal refers to it any more it
+    // is only litter; while a journal exists it must stay, or the rollback would be lost.
+    std::error_code ec;
+    if (db_.inTransaction() || fs::exists(journalPath(path_), ec) ||
+        fs::exists(journalPath(companionPath(path_)), ec))
+        return;
+    const std::string prefix = utf8FromPath(path_.filename()) + "-mj";
+    std::vector<fs::path> orphans;
+    for (const auto& entry : fs::directory_iterator(path_.parent_path(), ec))
+        if (utf8FromPath(entry.path().filename()).rfind(prefix, 0) == 0)
+            orphans.push_back(entry.path());
+    for (const auto& orphan : orphans)
+        fs::remove(orphan, ec);
+}
+
 StoreResult StoredTable::failedChange(const std::string& what) {
     const std::string detail = db_.lastError();
     db_.rollback();
+    removeOrphanSuperJournals();
     return StoreResult::failure(what + (detail.empty() ? "" : "：" + detail));
 }
 

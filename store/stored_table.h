@@ -87,6 +87,7 @@ class StoredTable {
         return cells_[static_cast<std::size_t>(number - 1) * fields_.size() + field];
     }
     StoreResult failedChange(const std::string& what);
+    void removeOrphanSuperJournals() const;
     void vacuum();
 
     std::filesystem::path path_;
