@@ -12,6 +12,7 @@
 #include "core/date_time.h"
 #include "desk/calendar_panel.h"
 #include "desk/day_loader.h"
+#include "desk/default_button.h"
 #include "desk/memo_panel.h"
 #include "desk/memo_saver.h"
 #include "desk/month_list.h"
@@ -85,6 +86,7 @@ void DeskWindow::buildControls() {
 
     // Enter on any control that does not take Enter itself runs the search.
     controls_.searchButton->setDefault(true);
+    new DefaultButton(controls_.searchButton, this, controls_.memoEditor);
 
     shape_ = shapeFromPicture(background);
 }

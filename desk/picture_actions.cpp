@@ -48,6 +48,13 @@ bool isPicture(const QByteArray& bytes) {
     static const QList<QByteArray> formats = {"jpeg", "jpg", "bmp", "gif", "ico", "cur"};
     if (!formats.contains(format))
         return false;
+    // A JPEG decoder fills a cut-off picture with grey and calls it read: a complete JPEG ends
+    // its last scan with the end-of-image marker.
+    if (format == "jpeg" || format == "jpg") {
+        const qsizetype scan = bytes.lastIndexOf(QByteArrayView("\xFF\xDA", 2));
+        if (scan < 0 || bytes.indexOf(QByteArrayView("\xFF\xD9", 2), scan) < 0)
+            return false;
+    }
     return !reader.read().isNull();
 }
 
