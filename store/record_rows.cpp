@@ -41,7 +41,7 @@ bool storeCompanionValue(SqliteConnection& db, const ValueCodec& codec, std::int
     codec.bind(data, 3, value, type, number, position);
     if (!data.run())
         return false;
-    const ValueDigest d = codec.digest(ValueCodec::plainBytes(value), number, position);
+    const ValueDigest d = codec.digest(value, number, position);
     SqliteStatement print(db,
                           "INSERT INTO edt.digests(number, field, digest) VALUES (?1, ?2, ?3)"
                           " ON CONFLICT(number, field) DO UPDATE SET digest = excluded.digest");

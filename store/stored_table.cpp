@@ -246,7 +246,14 @@ FieldValue StoredTable::read(int number, int field) const {
     auto value = ValueCodec(key_.get()).read(st, 0, type, number, field + 1);
     if (!value)
         throw FatalError(kTypeMismatchText);
+    remember(number, field, *value);
     return std::move(*value);
+}
+
+void StoredTable::remember(int number, int field, const FieldValue& value) const {
+    recent_.number = number;
+    recent_.field = field;
+    recent_.plain = ValueCodec::plainBytes(value);
 }
 
 void StoredTable::removeOrphanSuperJournals() const {
@@ -293,16 +300,23 @@ StoreResult StoredTable::write(int number, int field, const FieldValue& value) {
     if (isEmptyValue(value)) {
         if (!target.digest)
             return StoreResult::success();
-    } else if (target.digest &&
-               *target.digest == codec.digest(ValueCodec::plainBytes(value), number, position)) {
-        return StoreResult::success();
+    } else if (target.digest) {
+        if (recent_.number == number && recent_.field == field) {
+            if (hasBytes(value, recent_.plain))
+                return StoreResult::success();
+        } else if (*target.digest == codec.digest(value, number, position)) {
+            return StoreResult::success();
+        }
     }
     std::optional<ValueDigest> digest;
     if (!db_.begin() ||
         !storeCompanionValue(db_, codec, number, position, descriptor.type, value, digest) ||
-        !db_.commit())
+        !db_.commit()) {
+        forgetRecent();
         return failedChange("写入数据库失败");
+    }
     target.digest = digest;
+    remember(number, field, value);
     return StoreResult::success();
 }
 
@@ -344,6 +358,7 @@ StoreResult StoredTable::clear() {
         return failedChange("清空数据库失败");
     cells_.clear();
     count_ = 0;
+    forgetRecent();
     vacuum();
     return StoreResult::success();
 }
@@ -393,6 +408,7 @@ StoreResult StoredTable::setPassword(const std::string& password, const KdfParam
         return failedChange("设置密码失败");
     key_ = std::move(newKey);
     protection_ = std::move(newProtection);
+    forgetRecent();
     for (std::size_t i = 0; i < cells_.size(); ++i)
         if (storedInCompanion(fields_[i % fields_.size()].type))
             cells_[i].digest = digests[i];

@@ -97,6 +97,17 @@ class StoredTable {
     int count_ = 0;
     std::unique_ptr<CipherKey> key_;
     std::optional<ProtectionMeta> protection_;
+
+    // The companion value last read or written, so that the editor writing back the picture
+    // it was shown (on every keystroke) is recognised by a compare instead of a fingerprint.
+    struct RecentValue {
+        int number = 0;
+        int field = -1;
+        Bytes plain;
+    };
+    mutable RecentValue recent_;
+    void remember(int number, int field, const FieldValue& value) const;
+    void forgetRecent() const { recent_ = RecentValue(); }
 };
 
 }  // namespace ledgerleaf

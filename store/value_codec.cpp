@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -14,6 +15,16 @@ bool isEmptyValue(const FieldValue& value) {
         return text->empty();
     if (const auto* bytes = std::get_if<Bytes>(&value))
         return bytes->empty();
+    return false;
+}
+
+bool hasBytes(const FieldValue& value, const Bytes& bytes) {
+    if (const auto* text = std::get_if<std::string>(&value))
+        return text->size() == bytes.size() &&
+               std::equal(text->begin(), text->end(), bytes.begin(),
+                          [](char a, std::uint8_t b) { return static_cast<std::uint8_t>(a) == b; });
+    if (const auto* data = std::get_if<Bytes>(&value))
+        return *data == bytes;
     return false;
 }
 
@@ -102,6 +113,27 @@ ValueDigest ValueCodec::digest(const Bytes& plain, std::int64_t number, int fiel
     if (key_)
         return key_->digest(plain.data(), plain.size(), number, field);
     return plainDigest(plain.data(), plain.size());
+}
+
+}  // namespace ledgerleaf
+
+namespace ledgerleaf {
+
+ValueDigest ValueCodec::digest(const FieldValue& value, std::int64_t number, int field) const {
+    const std::uint8_t* data = nullptr;
+    std::size_t size = 0;
+    if (const auto* text = std::get_if<std::string>(&value)) {
+        data = reinterpret_cast<const std::uint8_t*>(text->data());
+        size = text->size();
+    } else if (const auto* bytes = std::get_if<Bytes>(&value)) {
+        data = bytes->data();
+        size = bytes->size();
+    } else {
+        return digest(plainBytes(value), number, field);
+    }
+    if (key_)
+        return key_->digest(data, size, number, field);
+    return plainDigest(data, size);
 }
 
 }  // namespace ledgerleaf

@@ -33,6 +33,8 @@ class ValueCodec {
 
     // The in-memory fingerprint of a non-empty companion value.
     ValueDigest digest(const Bytes& plain, std::int64_t number, int field) const;
+    // The same for a text or byte-set value, without copying it.
+    ValueDigest digest(const FieldValue& value, std::int64_t number, int field) const;
 
     const CipherKey* key() const { return key_; }
 
@@ -42,5 +44,7 @@ class ValueCodec {
 
 // Whether a value is the empty value of its kind (empty text, no bytes). Dates are never empty.
 bool isEmptyValue(const FieldValue& value);
+// Whether a text or byte-set value consists of exactly these bytes.
+bool hasBytes(const FieldValue& value, const Bytes& bytes);
 
 }  // namespace ledgerleaf

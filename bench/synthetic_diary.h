@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "store/kdf_params.h"
+
+namespace ledgerleaf::bench {
+
+struct SyntheticDiaryOptions {
+    int days = 3650;           // ten years, one record per day
+    double firstDay = 41640;   // 2014-01-01
+    unsigned seed = 20240601;  // same diary on every run
+    int minMemoChars = 200;    // Chinese characters per memo
+    int maxMemoChars = 3000;
+    int pictureEvery = 10;             // one day in ten carries a picture ...
+    int minPictureBytes = 150 * 1024;  // ... of 150 to 200 KB
+    int maxPictureBytes = 200 * 1024;
+    std::optional<std::string> password;  // protect the diary with this password
+    KdfParams kdf = KdfParams::standard();
+};
+
+struct SyntheticDiary {
+    std::filesystem::path tableFile;  // <folder>/ledgerleaf.edb
+    std::vector<double> dates;        // 日期 of records 1..n, in record (shuffled) order
+    int pictures = 0;
+    std::uintmax_t memoBytes = 0;
+    std::uintmax_t pictureBytes = 0;
+};
+
+// Writes a synthetic ten-year diary as ledgerleaf.edb/.edt into `folder` (replacing one that
+// is there): one record per day in shuffled order, memos of random Chinese text, pictures of
+// random bytes behind a JPEG header. Throws std::runtime_error when the pair cannot be written.
+SyntheticDiary writeSyntheticDiary(const std::filesystem::path& folder,
+                                   const SyntheticDiaryOptions& options = {});
+
+// A memo of `chars` Chinese characters with punctuation, from `seed`.
+std::string syntheticMemo(int chars, unsigned seed);
+
+}  // namespace ledgerleaf::bench
