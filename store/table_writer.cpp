@@ -3,6 +3,7 @@
 #include <set>
 #include <system_error>
 
+#include "core/utf8_path.h"
 #include "store/cipher_key.h"
 #include "store/name_match.h"
 #include "store/record_rows.h"
@@ -44,6 +45,15 @@ void TableWriter::abandon() {
         removeQuietly(file);
         removeQuietly(journalPath(file));
     }
+    // A failed commit across both temporary files can leave their super-journal behind.
+    const std::string prefix = utf8FromPath(tempTable_.filename()) + "-mj";
+    std::error_code ec;
+    std::vector<fs::path> litter;
+    for (const auto& entry : fs::directory_iterator(tempTable_.parent_path(), ec))
+        if (utf8FromPath(entry.path().filename()).rfind(prefix, 0) == 0)
+            litter.push_back(entry.path());
+    for (const auto& file : litter)
+        removeQuietly(file);
 }
 
 StoreResult TableWriter::checkFields(const std::vector<FieldDescriptor>& fields) {

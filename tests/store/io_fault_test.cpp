@@ -3,6 +3,7 @@
 // hold exactly the content from before; a completed one holds the content from after.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <tuple>
 
@@ -148,6 +149,72 @@ TEST_P(IoFaultTest, FailedOperationLeavesThePreviousContent) {
 
 INSTANTIATE_TEST_SUITE_P(Operations, IoFaultTest, ::testing::ValuesIn(kOperations),
                          [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace ledgerleaf::test
+
+namespace ledgerleaf::test {
+namespace {
+
+// Sorting into a new pair under the same faults: a failure leaves no part of the new pair and
+// the source untouched; a success leaves a complete sorted copy.
+TEST(IoFaultSortTest, FailedSortLeavesNoPartialCopy) {
+    FaultVfs::install();
+    TempDir base;
+    {
+        RecordFacility facility(base.path(), cheapKdf());
+        MemoDatabase db(facility, base.path());
+        ASSERT_TRUE(db.db_create());
+        ASSERT_TRUE(db.db_open());
+        for (int i = 0; i < 5; ++i)
+            ASSERT_TRUE(db.add_day(40010 - i, "第" + std::to_string(i) + "天", Bytes(9000, i)));
+    }
+    const auto before = reopen(base.path(), {""});
+    ASSERT_TRUE(before);
+    Content sorted = *before;
+    std::reverse(sorted.rows.begin(), sorted.rows.end());
+
+    bool completed = false;
+    for (int n = 1; n < 400 && !completed; ++n) {
+        TempDir work;
+        for (const char* file : {"ledgerleaf.edb", "ledgerleaf.edt"})
+            fs::copy_file(base.file(file), work.file(file));
+        RecordFacility facility(work.path(), cheapKdf());
+        MemoDatabase db(facility, work.path());
+        ASSERT_TRUE(db.db_open());
+        FaultVfs::arm(n);
+        const bool ok = facility.sort_to_file("temp", kFieldDate).ok;
+        FaultVfs::disarm();
+        completed = ok && !FaultVfs::fired();
+        EXPECT_EQ(contentOf(facility, db), *before) << "n=" << n;
+        db.close_all();
+        EXPECT_EQ(reopen(work.path(), {""}), *before) << "n=" << n;
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(work.path()))
+            names.push_back(utf8FromPath(entry.path().filename()));
+        std::sort(names.begin(), names.end());
+        if (ok) {
+            EXPECT_EQ(names, (std::vector<std::string>{"ledgerleaf.edb", "ledgerleaf.edt",
+                                                       "temp.edb", "temp.edt"}))
+                << "n=" << n;
+            RecordFacility check(work.path(), cheapKdf());
+            ASSERT_TRUE(check.open("temp"));
+            Content copy;
+            for (check.go_first(); !check.at_end(); check.skip())
+                copy.rows.emplace_back(std::get<double>(check.read(kFieldDate)),
+                                       std::get<std::string>(check.read(kFieldMemo)),
+                                       std::get<Bytes>(check.read(kFieldPicture)),
+                                       std::get<std::string>(check.read(kFieldExtension)));
+            EXPECT_EQ(copy, sorted) << "n=" << n;
+        } else {
+            EXPECT_EQ(names, (std::vector<std::string>{"ledgerleaf.edb", "ledgerleaf.edt"}))
+                << "n=" << n;
+        }
+        if (HasFailure())
+            return;
+    }
+    EXPECT_TRUE(completed);
+}
 
 }  // namespace
 }  // namespace ledgerleaf::test
