@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include "app/cover_window.h"
 #include "app/start_sequence.h"
@@ -193,6 +194,64 @@ TEST_F(StartTest, DamagedDiaryEndsWithTheErrorReportAndIsLeftUntouched) {
     EXPECT_EQ(program.exit.code(), -1);
     EXPECT_EQ(test::readFileBytes(program.dir.file("ledgerleaf.edb")), garbage);
     EXPECT_EQ(test::readFileBytes(program.dir.file("ledgerleaf.edt")), garbage);
+}
+
+TEST_F(StartTest, StoredValueOfTheWrongTypeEndsWithTheErrorReportAndIsLeftUntouched) {
+    // A table named like the diary whose 日期 holds text.
+    ASSERT_TRUE(program.facility.create("ledgerleaf", {{kFieldDate, FieldType::Text, 20},
+                                                       {kFieldMemo, FieldType::Memo, 20},
+                                                       {kFieldPicture, FieldType::ByteSet, 20},
+                                                       {kFieldExtension, FieldType::Text, 3}}));
+    ASSERT_TRUE(program.db.db_open());
+    ASSERT_TRUE(program.facility.add_record(
+        {std::string("2011年4月10日"), std::string("memo"), Bytes{}, std::string()}));
+    program.facility.close_all();
+    const std::string edb = test::readFileBytes(program.dir.file("ledgerleaf.edb"));
+    const std::string edt = test::readFileBytes(program.dir.file("ledgerleaf.edt"));
+
+    program.dialogs.expectErrorReport();
+    start();
+    ASSERT_EQ(program.dialogs.shown().size(), 1u);
+    EXPECT_EQ(program.dialogs.shown()[0].kind, ShownBox::Kind::Error);
+    EXPECT_EQ(program.dialogs.shown()[0].text, "数据类型不匹配");
+    EXPECT_EQ(errorReportText("数据类型不匹配"), "运行时出错!\n\n错误信息：数据类型不匹配");
+    EXPECT_TRUE(program.exit.ended());
+    EXPECT_EQ(program.exit.code(), -1);
+    program.facility.close_all();
+    EXPECT_EQ(test::readFileBytes(program.dir.file("ledgerleaf.edb")), edb);
+    EXPECT_EQ(test::readFileBytes(program.dir.file("ledgerleaf.edt")), edt);
+}
+
+TEST_F(StartTest, AfterThePasswordIsRemovedTheNextStartAsksNothingAndShowsTheSplash) {
+    program.createAndOpen();
+    ASSERT_TRUE(program.facility.set_password("pw"));
+    program.facility.close_all();
+    start();
+    cover.passwordEdit()->setText(QStringLiteral("pw"));
+    cover.confirmButton()->click();
+    settle();
+    ASSERT_NE(sequence->desk(), nullptr);
+
+    program.dialogs.expectInput("pw");
+    program.dialogs.expectInput("");
+    program.dialogs.expectMessage();
+    QTest::mouseDClick(deskChild("已锁图片框"), Qt::LeftButton);
+    EXPECT_TRUE(deskChild("未锁图片框")->isVisible());
+    EXPECT_THAT(program.dialogs.unexpected(), IsEmpty());
+
+    // The next start of the program.
+    sequence.reset();
+    program.facility.close_all();
+    program.dialogs.clear();
+    CoverWindow nextCover;
+    StartSequence next(*services, nextCover);
+    next.run();
+    settle();
+    EXPECT_THAT(program.dialogs.shown(), IsEmpty());
+    EXPECT_THAT(program.clock.waits(), ElementsAre(1000));
+    EXPECT_EQ(next.encryptedAtStart(), 0);
+    ASSERT_NE(next.desk(), nullptr);
+    EXPECT_TRUE(next.desk()->isVisible());
 }
 
 }  // namespace
