@@ -29,6 +29,9 @@ class StartSequence : public QObject {
     void open_desk();
     // The confirm button on the cover: opens the diary with the typed password.
     void confirm_start_password();
+    // The desk's close button: closes every database, shows the closed book for half a second
+    // over the diary and ends the program.
+    void close_program();
 
     // 1 when the memo database was found encrypted at start.
     int encryptedAtStart() const { return encryptedAtStart_; }

@@ -1,6 +1,7 @@
 #include "desk/desk_window.h"
 
 #include <QBitmap>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -123,6 +124,7 @@ void DeskWindow::connectBehaviours() {
             [this] { guarded([this] { memoSaver_->onTextChanged(); }); });
     connect(controls_.monthList, &SortedListBox::itemChosen, this,
             [this](int row) { guarded([this, row] { monthList_->onItemChosen(row); }); });
+    connect(controls_.closeButton, &QPushButton::clicked, this, &DeskWindow::closeProgramRequested);
     connect(controls_.panelButton, &QPushButton::clicked, this,
             [this] { guarded([this] { pictureActions_->toggle(); }); });
     connect(controls_.pictureDrop, &FileDropTarget::filesDropped, this, [this](const QString& p) {
@@ -167,6 +169,13 @@ void DeskWindow::connectMouse() {
 
 ClickRelay* DeskWindow::relay(QWidget* control) const {
     return relays_.value(control, nullptr);
+}
+
+void DeskWindow::closeEvent(QCloseEvent* event) {
+    // Alt+F4 and the like end the program the same way as the close button; the window itself
+    // never just disappears, which would leave the program running without a window.
+    event->ignore();
+    emit closeProgramRequested();
 }
 
 void DeskWindow::set_panel_width(int width) {

@@ -41,6 +41,16 @@ class DeskWindow : public QWidget {
     const QRegion& shape() const { return shape_; }
 
     DayLoader& dayLoader() { return *dayLoader_; }
+
+  signals:
+    // The close button was clicked, or the window system asked to close the desk: the program
+    // closes its databases and ends, with the closing-book picture.
+    void closeProgramRequested();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  public:
     // The press and double-click reporter of a label or picture box.
     ClickRelay* relay(QWidget* control) const;
     MonthList& monthList() { return *monthList_; }

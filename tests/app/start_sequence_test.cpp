@@ -196,6 +196,32 @@ TEST_F(StartTest, DamagedDiaryEndsWithTheErrorReportAndIsLeftUntouched) {
     EXPECT_EQ(test::readFileBytes(program.dir.file("ledgerleaf.edt")), garbage);
 }
 
+TEST_F(StartTest, CloseButtonClosesTheDiaryShowsTheClosedBookAndEnds) {
+    program.dialogs.expectMessage();
+    program.dialogs.expectMessage();
+    start();
+    ASSERT_NE(sequence->desk(), nullptr);
+    sequence->desk()->move(100, 80);
+    static_cast<QPushButton*>(deskChild("关闭程序按钮"))->click();
+    EXPECT_THAT(program.clock.waits(), ElementsAre(1000, 500));
+    EXPECT_EQ(cover.pos(), QPoint(550, 80));
+    EXPECT_FALSE(cover.isVisible());
+    EXPECT_FALSE(sequence->desk()->isVisible());
+    EXPECT_FALSE(program.facility.has_current());
+    EXPECT_TRUE(program.exit.ended());
+    EXPECT_EQ(program.exit.code(), 0);
+}
+
+TEST_F(StartTest, WindowSystemCloseOfTheDeskEndsTheProgramToo) {
+    program.dialogs.expectMessage();
+    program.dialogs.expectMessage();
+    start();
+    ASSERT_NE(sequence->desk(), nullptr);
+    sequence->desk()->close();
+    EXPECT_TRUE(program.exit.ended());
+    EXPECT_EQ(program.exit.code(), 0);
+}
+
 TEST_F(StartTest, StoredValueOfTheWrongTypeEndsWithTheErrorReportAndIsLeftUntouched) {
     // A table named like the diary whose 日期 holds text.
     ASSERT_TRUE(program.facility.create("ledgerleaf", {{kFieldDate, FieldType::Text, 20},
