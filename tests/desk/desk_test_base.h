@@ -7,6 +7,8 @@
 #include <QTest>
 #include <memory>
 
+struct sqlite3;
+
 #include "core/date_time.h"
 #include "desk/desk_window.h"
 #include "desk_fixture.h"
@@ -61,6 +63,21 @@ class DeskTestBase : public ::testing::Test {
 
     ProgramFixture program;
     std::unique_ptr<DeskWindow> desk;
+};
+
+// Holds an exclusive lock on both files of the diary, as another program writing them would:
+// the desk's writes fail while it lives.
+class LockedDiary {
+  public:
+    explicit LockedDiary(const std::filesystem::path& programDir);
+    ~LockedDiary();
+    LockedDiary(const LockedDiary&) = delete;
+    LockedDiary& operator=(const LockedDiary&) = delete;
+    bool ok() const { return ok_; }
+
+  private:
+    ::sqlite3* db_ = nullptr;
+    bool ok_ = false;
 };
 
 // Types the text into the widget key by key, as a keyboard (or an input method that sends

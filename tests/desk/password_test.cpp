@@ -1,7 +1,6 @@
 // The padlocks: protecting the diary, changing and removing its password.
 #include <gmock/gmock.h>
 
-#include <sqlite3.h>
 #include <QLabel>
 #include <functional>
 
@@ -25,27 +24,6 @@ class HookedDialogs : public ScriptedDialogs {
             afterInput(title);
         return answer;
     }
-};
-
-// Holds an exclusive lock on both files of the diary, as another program writing them would.
-class LockedDiary {
-  public:
-    explicit LockedDiary(const std::filesystem::path& dir) {
-        sqlite3_open(utf8FromPath(dir / "ledgerleaf.edb").c_str(), &db_);
-        const std::string attach =
-            "ATTACH DATABASE '" + utf8FromPath(dir / "ledgerleaf.edt") + "' AS edt;";
-        sqlite3_exec(db_, attach.c_str(), nullptr, nullptr, nullptr);
-        ok_ = sqlite3_exec(db_, "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr) == SQLITE_OK;
-    }
-    ~LockedDiary() {
-        sqlite3_exec(db_, "ROLLBACK;", nullptr, nullptr, nullptr);
-        sqlite3_close(db_);
-    }
-    bool ok() const { return ok_; }
-
-  private:
-    sqlite3* db_ = nullptr;
-    bool ok_ = false;
 };
 
 constexpr const char* kMemo = "只写给自己看的秘密日记";
@@ -198,11 +176,11 @@ TEST_P(PasswordFlowTest, IconMessageAndProtectionOnDisk) {
         dialogs.expectMessage();
     // The set-password step fails when another program holds the diary at that moment: take the
     // lock as the last question is answered.
-    std::unique_ptr<LockedDiary> lock;
+    std::unique_ptr<test::LockedDiary> lock;
     std::size_t inputsSeen = 0;
     dialogs.afterInput = [&](const std::string&) {
         if (c.failTheSet && ++inputsSeen == c.answers.size())
-            lock = std::make_unique<LockedDiary>(program.dir.path());
+            lock = std::make_unique<test::LockedDiary>(program.dir.path());
     };
 
     QTest::mouseDClick(c.viaLockIcon ? locked() : unlocked(), Qt::LeftButton);

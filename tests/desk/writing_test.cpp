@@ -2,7 +2,6 @@
 // calendar, the wheel and the month list.
 #include <gmock/gmock.h>
 
-#include <sqlite3.h>
 #include <QInputMethodEvent>
 #include <QPushButton>
 #include <QWheelEvent>
@@ -194,32 +193,11 @@ TEST_F(WritingTest, MonthListShowsTheMonthsValidDaysInOrderAndOpensAChosenDay) {
     EXPECT_EQ(monthList()->currentRow(), 2);
 }
 
-// Holds an exclusive lock on both files of the diary, as another program writing to them would.
-class LockedDiary {
-  public:
-    explicit LockedDiary(const std::filesystem::path& dir) {
-        sqlite3_open(utf8FromPath(dir / "ledgerleaf.edb").c_str(), &db_);
-        const std::string attach =
-            "ATTACH DATABASE '" + utf8FromPath(dir / "ledgerleaf.edt") + "' AS edt;";
-        sqlite3_exec(db_, attach.c_str(), nullptr, nullptr, nullptr);
-        ok_ = sqlite3_exec(db_, "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr) == SQLITE_OK;
-    }
-    ~LockedDiary() {
-        sqlite3_exec(db_, "ROLLBACK;", nullptr, nullptr, nullptr);
-        sqlite3_close(db_);
-    }
-    bool ok() const { return ok_; }
-
-  private:
-    sqlite3* db_ = nullptr;
-    bool ok_ = false;
-};
-
 TEST_F(WritingTest, FailedSaveShowsTheMessageClosesAndEndsKeepingWhatWasSaved) {
     openDesk();
     test::typeText(editor(), QStringLiteral("ab"));
     {
-        LockedDiary lock(program.dir.path());
+        test::LockedDiary lock(program.dir.path());
         ASSERT_TRUE(lock.ok());
         program.dialogs.expectMessage();
         test::typeText(editor(), QStringLiteral("c"));
@@ -236,7 +214,7 @@ TEST_F(WritingTest, FailedSaveShowsTheMessageClosesAndEndsKeepingWhatWasSaved) {
 TEST_F(WritingTest, FailedAppendShowsItsMessageAndEnds) {
     openDesk();
     {
-        LockedDiary lock(program.dir.path());
+        test::LockedDiary lock(program.dir.path());
         ASSERT_TRUE(lock.ok());
         program.dialogs.expectMessage();
         test::typeText(editor(), QStringLiteral("x"));
