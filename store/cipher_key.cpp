@@ -91,17 +91,33 @@ Bytes CipherKey::seal(const std::uint8_t* data, std::size_t size, std::int64_t n
 }
 
 std::optional<Bytes> CipherKey::open(const Bytes& sealed, std::int64_t number, int field) const {
-    if (sealed.size() < kNonceSize + kTagSize)
+    Bytes out;
+    if (!open(sealed.data(), sealed.size(), number, field, out))
         return std::nullopt;
-    const Associated ad = associatedData(number, field);
-    Bytes out(sealed.size() - kNonceSize - kTagSize);
-    unsigned long long written = 0;
-    if (crypto_aead_xchacha20poly1305_ietf_decrypt(
-            out.data(), &written, nullptr, sealed.data() + kNonceSize, sealed.size() - kNonceSize,
-            ad.data(), ad.size(), sealed.data(), memory_) != 0)
-        return std::nullopt;
-    out.resize(written);
     return out;
+}
+
+bool CipherKey::open(const std::uint8_t* sealed, std::size_t size, std::int64_t number, int field,
+                     Bytes& plain) const {
+    plain.clear();
+    if (size < kNonceSize + kTagSize)
+        return false;
+    const Associated ad = associatedData(number, field);
+    plain.resize(size - kNonceSize - kTagSize);
+    unsigned long long written = 0;
+    if (crypto_aead_xchacha20poly1305_ietf_decrypt(plain.data(), &written, nullptr,
+                                                   sealed + kNonceSize, size - kNonceSize,
+                                                   ad.data(), ad.size(), sealed, memory_) != 0) {
+        plain.clear();
+        return false;
+    }
+    plain.resize(written);
+    return true;
+}
+
+void CipherKey::wipe(Bytes& bytes) {
+    if (!bytes.empty())
+        sodium_memzero(bytes.data(), bytes.size());
 }
 
 ValueDigest CipherKey::digest(const std::uint8_t* data, std::size_t size, std::int64_t number,

@@ -35,6 +35,8 @@ class CipherKey {
     static Bytes randomBytes(std::size_t size);
     // Whether libsodium accepts these parameters for Argon2id.
     static bool paramsAcceptable(const KdfParams& params);
+    // Overwrites the bytes with zeros in a way the compiler cannot leave out.
+    static void wipe(Bytes& bytes);
 
     ~CipherKey();
     CipherKey(const CipherKey&) = delete;
@@ -47,6 +49,9 @@ class CipherKey {
     // Nothing when the value was not sealed by this key for this record and field, or was
     // altered.
     std::optional<Bytes> open(const Bytes& sealed, std::int64_t number, int field) const;
+    // The same into `plain`, whose memory is reused; false (and `plain` emptied) on failure.
+    bool open(const std::uint8_t* sealed, std::size_t size, std::int64_t number, int field,
+              Bytes& plain) const;
 
     // A keyed fingerprint (so equal texts on two days do not show as equal on disk).
     ValueDigest digest(const std::uint8_t* data, std::size_t size, std::int64_t number,

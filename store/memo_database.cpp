@@ -143,6 +143,24 @@ void MemoDatabase::for_each_summary(const std::function<void(const RecordSummary
     }
 }
 
+void MemoDatabase::for_each_memo(
+    const std::function<void(const RecordSummary&, std::string_view)>& visit) {
+    const int date = facility_.field_index(kFieldDate);
+    const int memo = facility_.field_index(kFieldMemo);
+    const int picture = facility_.field_index(kFieldPicture);
+    requireType(facility_, date, FieldType::DateTime);
+    requireType(facility_, memo, FieldType::Memo);
+    requireType(facility_, picture, FieldType::ByteSet);
+    RecordSummary summary;
+    summary.memoEmpty = false;
+    facility_.scan_text(kFieldMemo, [&](int number, std::string_view text) {
+        summary.number = number;
+        summary.date = std::get<double>(facility_.fixed_value_at(number, date));
+        summary.pictureEmpty = facility_.empty_at(number, picture);
+        visit(summary, text);
+    });
+}
+
 int MemoDatabase::record_number() {
     return facility_.record_number();
 }

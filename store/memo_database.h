@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "store/field_value.h"
@@ -72,6 +73,11 @@ class MemoDatabase {
     void for_each_record(const std::function<void()>& visit);
     // The same walk from memory only: no memo or picture bytes are read.
     void for_each_summary(const std::function<void(const RecordSummary&)>& visit);
+    // Every record with a non-empty memo, in record order, with its summary and memo text; the
+    // memos are read in one pass and the cursor does not move. The text lives until `visit`
+    // returns. Damaged memos throw FatalError as read_memo() does.
+    void for_each_memo(
+        const std::function<void(const RecordSummary&, std::string_view memo)>& visit);
 
     int record_number();
     void go_to_record(int number);

@@ -308,4 +308,10 @@ bool RecordFacility::empty_at(int number, int index) {
     return current().table->isEmpty(number, index);
 }
 
+void RecordFacility::scan_text(const std::string& field,
+                               const std::function<void(int, std::string_view)>& visit) {
+    OpenTable& t = current();
+    t.table->scanText(requireField(t, field), visit);
+}
+
 }  // namespace ledgerleaf

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "store/field_descriptor.h"
@@ -121,6 +122,13 @@ class RecordFacility {
     // The value of a date-time or text field of record `number` (1..count).
     const FieldValue& fixed_value_at(int number, int index);
     bool empty_at(int number, int index);
+    // Every non-empty value of a text or memo field, in record order: `visit` gets the record
+    // number and the value read() would give there (records left out hold the empty text).
+    // Memo values are read from disk in one pass, not record by record; damaged values throw
+    // the same FatalError as read(), and a field of another type throws "数据类型不匹配". The
+    // text lives until `visit` returns; `visit` must not change the table.
+    void scan_text(const std::string& field,
+                   const std::function<void(int number, std::string_view text)>& visit);
 
   private:
     struct OpenTable;

@@ -92,15 +92,26 @@ double SqliteStatement::columnDouble(int column) const {
 }
 
 std::string SqliteStatement::columnText(int column) const {
-    const auto* text = sqlite3_column_text(stmt_, column);
-    const int size = sqlite3_column_bytes(stmt_, column);
-    return text ? std::string(reinterpret_cast<const char*>(text), size) : std::string();
+    return std::string(columnTextView(column));
 }
 
 Bytes SqliteStatement::columnBlob(int column) const {
+    const auto view = columnBlobView(column);
+    return Bytes(view.begin(), view.end());
+}
+
+std::string_view SqliteStatement::columnTextView(int column) const {
+    const auto* text = sqlite3_column_text(stmt_, column);
+    const int size = sqlite3_column_bytes(stmt_, column);
+    return text ? std::string_view(reinterpret_cast<const char*>(text), std::size_t(size))
+                : std::string_view();
+}
+
+std::span<const std::uint8_t> SqliteStatement::columnBlobView(int column) const {
     const auto* data = static_cast<const std::uint8_t*>(sqlite3_column_blob(stmt_, column));
     const int size = sqlite3_column_bytes(stmt_, column);
-    return data ? Bytes(data, data + size) : Bytes();
+    return data ? std::span<const std::uint8_t>(data, std::size_t(size))
+                : std::span<const std::uint8_t>();
 }
 
 }  // namespace ledgerleaf

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -45,6 +46,10 @@ class SqliteStatement {
     double columnDouble(int column) const;
     std::string columnText(int column) const;
     Bytes columnBlob(int column) const;
+    // The same without copying; valid until the next step, reset or column access of another
+    // kind on this column.
+    std::string_view columnTextView(int column) const;
+    std::span<const std::uint8_t> columnBlobView(int column) const;
 
   private:
     SqliteConnection& connection_;

@@ -21,9 +21,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The fatal text for a stored value that cannot be read back (I/O failure or damage).
-constexpr const char* kReadFailedText = "读取数据库失败";
-
 bool isRegularFile(const fs::path& file) {
     std::error_code ec;
     return fs::is_regular_file(file, ec);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,6 +16,9 @@
 #include "store/table_format.h"
 
 namespace ledgerleaf {
+
+// The fatal text for a stored value that cannot be read back (I/O failure).
+inline constexpr const char* kReadFailedText = "读取数据库失败";
 
 // One open table pair. It keeps every date-time and text value and the fingerprint (and so the
 // emptiness) of every memo and byte-set value in memory; memo and byte-set bytes are read from
@@ -53,6 +57,14 @@ class StoredTable {
     // Any value; memo and byte-set values are read from disk. Throws FatalError when the stored
     // value does not fit the field's type or cannot be read.
     FieldValue read(int number, int field) const;
+    // Calls `visit` with the number and value of every record whose value of a text or memo
+    // field is not empty, in record order; records left out have the empty text. The values
+    // are exactly those read() gives, with the same FatalError for a damaged one. A memo field
+    // is read with one statement over the companion's values, a text field from memory. The
+    // text seen by `visit` lives until it returns; `visit` must not change the table. A field
+    // of another type throws FatalError.
+    using TextVisitor = std::function<void(int number, std::string_view text)>;
+    void scanText(int field, const TextVisitor& visit) const;
 
     // Fails for a value of another type than the field's. Writing the stored value again does
     // not touch the disk.

@@ -82,6 +82,13 @@ void ValueCodec::bind(SqliteStatement& st, int index, const FieldValue& value, F
 
 std::optional<FieldValue> ValueCodec::read(const SqliteStatement& st, int column, FieldType type,
                                            std::int64_t number, int field) const {
+    if (type == FieldType::Text || type == FieldType::Memo) {
+        Bytes buffer;
+        const auto text = readText(st, column, number, field, buffer);
+        if (!text)
+            return std::nullopt;
+        return std::string(*text);
+    }
     const int storage = st.columnType(column);
     if (key_) {
         if (storage != SQLITE_BLOB)
@@ -98,15 +105,30 @@ std::optional<FieldValue> ValueCodec::read(const SqliteStatement& st, int column
             return st.columnDouble(column);
         case FieldType::Text:
         case FieldType::Memo:
-            if (storage != SQLITE_TEXT)
-                return std::nullopt;
-            return st.columnText(column);
+            return std::nullopt;  // taken above
         case FieldType::ByteSet:
             if (storage != SQLITE_BLOB)
                 return std::nullopt;
             return FieldValue(st.columnBlob(column));
     }
     return std::nullopt;
+}
+
+std::optional<std::string_view> ValueCodec::readText(const SqliteStatement& st, int column,
+                                                     std::int64_t number, int field,
+                                                     Bytes& buffer) const {
+    const int storage = st.columnType(column);
+    if (key_) {
+        if (storage != SQLITE_BLOB)
+            return std::nullopt;
+        const auto sealed = st.columnBlobView(column);
+        if (!key_->open(sealed.data(), sealed.size(), number, field, buffer))
+            return std::nullopt;
+        return std::string_view(reinterpret_cast<const char*>(buffer.data()), buffer.size());
+    }
+    if (storage != SQLITE_TEXT)
+        return std::nullopt;
+    return st.columnTextView(column);
 }
 
 ValueDigest ValueCodec::digest(const Bytes& plain, std::int64_t number, int field) const {

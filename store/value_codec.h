@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "store/cipher_key.h"
 #include "store/field_value.h"
@@ -30,6 +31,11 @@ class ValueCodec {
     // open with the key.
     std::optional<FieldValue> read(const SqliteStatement& st, int column, FieldType type,
                                    std::int64_t number, int field) const;
+    // The stored text or memo value at `column`, as read() takes it, without copying: a plain
+    // value is seen in the statement's row (valid until its next step), a sealed one is opened
+    // into `buffer`, whose memory is reused. Nothing when read() gives nothing.
+    std::optional<std::string_view> readText(const SqliteStatement& st, int column,
+                                             std::int64_t number, int field, Bytes& buffer) const;
 
     // The in-memory fingerprint of a non-empty companion value.
     ValueDigest digest(const Bytes& plain, std::int64_t number, int field) const;
