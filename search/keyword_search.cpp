@@ -10,16 +10,11 @@ std::vector<SearchHit> search_memos(MemoDatabase& db, const std::string& keyword
     const KeywordMatcher matcher(keyword);
     if (matcher.empty())
         return hits;
-    std::vector<RecordSummary> candidates;
-    db.for_each_summary([&](const RecordSummary& r) {
-        if (!r.memoEmpty)
-            candidates.push_back(r);
-    });
-    for (const RecordSummary& r : candidates) {
-        db.go_to_record(r.number);
-        if (matcher.matches(db.read_memo()))
+    // One pass over the stored memos; records with an empty memo are skipped from memory.
+    db.for_each_memo([&](const RecordSummary& r, std::string_view memo) {
+        if (matcher.matches(memo))
             hits.push_back({r.number, r.date, !r.pictureEmpty});
-    }
+    });
     return hits;
 }
 
