@@ -1,16 +1,15 @@
 // Store benchmarks on a synthetic ten-year diary, plain and protected, beside the baseline of
 // one bare durable SQLite commit on the same disk.
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <random>
 
+#include "bench/baseline_commit.h"
 #include "bench/synthetic_diary.h"
 #include "core/date_time.h"
-#include "core/utf8_path.h"
 #include "store/memo_database.h"
 #include "store/record_facility.h"
 
@@ -52,29 +51,7 @@ double pictureDay() {
 }
 
 void BM_BaselineCommit(benchmark::State& state) {
-    const fs::path file = diaries->root / "baseline.db";
-    fs::remove(file);
-    sqlite3* db = nullptr;
-    sqlite3_open(utf8FromPath(file).c_str(), &db);
-    sqlite3_exec(db,
-                 "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL; PRAGMA secure_delete=ON;"
-                 "CREATE TABLE t(id INTEGER PRIMARY KEY, v BLOB);"
-                 "INSERT INTO t VALUES (1, zeroblob(1024));",
-                 nullptr, nullptr, nullptr);
-    sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(db, "UPDATE t SET v = ?1 WHERE id = 1", -1, &st, nullptr);
-    std::vector<unsigned char> value(1024);
-    std::mt19937 random(7);
-    for (auto _ : state) {
-        for (auto& b : value)
-            b = static_cast<unsigned char>(random());
-        sqlite3_bind_blob(st, 1, value.data(), static_cast<int>(value.size()), SQLITE_STATIC);
-        if (sqlite3_step(st) != SQLITE_DONE)
-            state.SkipWithError("baseline update failed");
-        sqlite3_reset(st);
-    }
-    sqlite3_finalize(st);
-    sqlite3_close(db);
+    runBaselineCommit(state, diaries->root / "baseline.db");
 }
 BENCHMARK(BM_BaselineCommit)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -1,6 +1,7 @@
 #include "bench/synthetic_diary.h"
 
 #include <algorithm>
+#include <iterator>
 #include <random>
 #include <stdexcept>
 
@@ -20,6 +21,11 @@ const char* const kCharacters =
     "同日手又行意动方期它头经长儿回位分爱老因很给名法间斯知世什两次使身者被高已亲其进此话常与活正感"
     "今早晚饭朋友公园下雨晴天工作学习孩子妈妈爸爸写字读书散步电影音乐城市春夏秋冬花草树木山水风云";
 
+// Latin words that turn up in Chinese diaries: places, brands, names, abbreviations.
+const char* const kLatinWords[] = {"Central Park", "iPhone", "OK",        "Zoom",      "WiFi",
+                                   "Starbucks",    "PPT",    "email",     "Hyde Park", "Bob",
+                                   "KTV",          "Excel",  "McDonald's"};
+
 std::vector<std::string> characterList() {
     std::vector<std::string> out;
     const std::string all = kCharacters;
@@ -30,16 +36,20 @@ std::vector<std::string> characterList() {
 
 }  // namespace
 
-std::string syntheticMemo(int chars, unsigned seed) {
+std::string syntheticMemo(int chars, unsigned seed, int latinEvery) {
     static const std::vector<std::string> characters = characterList();
     std::mt19937 random(seed);
     std::uniform_int_distribution<std::size_t> pick(0, characters.size() - 1);
     std::uniform_int_distribution<int> clause(8, 30);
+    std::mt19937 latinRandom(seed ^ 0x5A5A5A5Au);  // apart, so all-Chinese memos stay the same
+    std::uniform_int_distribution<std::size_t> pickLatin(0, std::size(kLatinWords) - 1);
     std::string memo;
     memo.reserve(static_cast<std::size_t>(chars) * 3);
     int untilPunctuation = clause(random);
     for (int i = 0; i < chars; ++i) {
         if (--untilPunctuation == 0) {
+            if (latinEvery > 0 && latinRandom() % static_cast<unsigned>(latinEvery) == 0)
+                memo += kLatinWords[pickLatin(latinRandom)];
             memo += random() % 3 ? "，" : "。";
             untilPunctuation = clause(random);
         } else {
@@ -81,7 +91,8 @@ SyntheticDiary writeSyntheticDiary(const std::filesystem::path& folder,
     std::vector<FieldValue> values(4);
     for (int i = 0; i < options.days; ++i) {
         const double day = diary.dates[i];
-        const std::string memo = syntheticMemo(memoChars(random), options.seed + i);
+        const std::string memo =
+            syntheticMemo(memoChars(random), options.seed + i, options.latinEvery);
         Bytes picture;
         std::string extension;
         // The picture days are every tenth calendar day, wherever they stand in record order.

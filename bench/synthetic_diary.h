@@ -16,6 +16,9 @@ struct SyntheticDiaryOptions {
     unsigned seed = 20240601;  // same diary on every run
     int minMemoChars = 200;    // Chinese characters per memo
     int maxMemoChars = 3000;
+    // With N > 0, about one clause in N ends with a Latin word in mixed case ("Central Park",
+    // "iPhone", ...), as diaries written in Chinese often have; 0 keeps the memos all Chinese.
+    int latinEvery = 0;
     int pictureEvery = 10;             // one day in ten carries a picture ...
     int minPictureBytes = 150 * 1024;  // ... of 150 to 200 KB
     int maxPictureBytes = 200 * 1024;
@@ -37,7 +40,8 @@ struct SyntheticDiary {
 SyntheticDiary writeSyntheticDiary(const std::filesystem::path& folder,
                                    const SyntheticDiaryOptions& options = {});
 
-// A memo of `chars` Chinese characters with punctuation, from `seed`.
-std::string syntheticMemo(int chars, unsigned seed);
+// A memo of `chars` Chinese characters with punctuation, from `seed`; with `latinEvery` > 0
+// about one clause in that many ends with a Latin word (not counted in `chars`).
+std::string syntheticMemo(int chars, unsigned seed, int latinEvery = 0);
 
 }  // namespace ledgerleaf::bench
