@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "app/book_animations.h"
 #include "app/cover_window.h"
 #include "desk/bookend_bar.h"
 #include "desk/desk_window.h"
@@ -23,9 +24,6 @@ constexpr const char* kCreated = "已建立新数据库，欢迎您继续使用�
 constexpr const char* kWrongPassword = "密码错误，请重新输入或者退出程序";
 constexpr const char* kAttention = "注意！";
 constexpr int kSplashMilliseconds = 1000;
-constexpr int kAnimationMilliseconds = 500;
-// The closed book is shown this far right of the desk's left edge.
-constexpr int kCoverOffset = 450;
 
 }  // namespace
 
@@ -99,26 +97,10 @@ void StartSequence::open_desk() {
     desk_ = std::make_unique<DeskWindow>(deskServices);
     if (services_.exit.ended())
         return;
-    connect(desk_.get(), &DeskWindow::closeProgramRequested, this, &StartSequence::close_program);
     desk_->show();
     bookend_ = std::make_unique<BookendBar>();
-}
-
-void StartSequence::close_program() {
-    if (services_.exit.ended())
-        return;
-    if (bookend_)
-        bookend_->hide();
-    services_.db.close_all();
-    const QPoint deskPlace = desk_ ? desk_->pos() : cover_.pos();
-    if (desk_)
-        desk_->hide();
-    // The closing cover keeps its password controls as they are.
-    cover_.move(deskPlace.x() + kCoverOffset, deskPlace.y());
-    cover_.show();
-    services_.clock.waitProcessingEvents(kAnimationMilliseconds);
-    cover_.hide();
-    services_.exit.end(0);
+    animations_ = std::make_unique<BookAnimations>(*desk_, *bookend_, cover_, services_.clock,
+                                                   services_.db, services_.exit);
 }
 
 void StartSequence::onCoverCloseRequested() {

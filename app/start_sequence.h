@@ -7,6 +7,7 @@
 
 namespace ledgerleaf {
 
+class BookAnimations;
 class BookendBar;
 class CoverWindow;
 class DeskWindow;
@@ -29,14 +30,12 @@ class StartSequence : public QObject {
     void open_desk();
     // The confirm button on the cover: opens the diary with the typed password.
     void confirm_start_password();
-    // The desk's close button: closes every database, shows the closed book for half a second
-    // over the diary and ends the program.
-    void close_program();
 
     // 1 when the memo database was found encrypted at start.
     int encryptedAtStart() const { return encryptedAtStart_; }
     DeskWindow* desk() const { return desk_.get(); }
     BookendBar* bookendBar() const { return bookend_.get(); }
+    BookAnimations* animations() const { return animations_.get(); }
 
   private:
     bool check_or_upgrade_database();
@@ -47,6 +46,7 @@ class StartSequence : public QObject {
     std::unique_ptr<InstanceGuard> guard_;
     std::unique_ptr<DeskWindow> desk_;
     std::unique_ptr<BookendBar> bookend_;
+    std::unique_ptr<BookAnimations> animations_;
     int encryptedAtStart_ = 0;
     bool waitingForPassword_ = false;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 
 namespace ledgerleaf {
 
@@ -19,6 +20,8 @@ struct DeskServices {
     std::filesystem::path programDir;
     // 1 when the memo database was found encrypted at start.
     int encryptedAtStart = 0;
+    // The primary screen's width in pixels; the real screen unless a test sets another.
+    std::function<int()> screenWidth;
 };
 
 }  // namespace ledgerleaf

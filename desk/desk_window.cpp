@@ -14,6 +14,7 @@
 #include "desk/calendar_panel.h"
 #include "desk/day_loader.h"
 #include "desk/default_button.h"
+#include "desk/desk_placement.h"
 #include "desk/memo_panel.h"
 #include "desk/memo_saver.h"
 #include "desk/month_list.h"
@@ -106,6 +107,8 @@ void DeskWindow::connectBehaviours() {
         controls_, services_, state_, *monthList_, [this](int w) { set_panel_width(w); },
         [this] { return width(); });
     passwordFlows_ = std::make_unique<PasswordFlows>(controls_, services_);
+    placement_ = std::make_unique<DeskPlacement>(
+        *this, services_.screenWidth ? services_.screenWidth : primaryScreenWidth);
     searchActions_ = std::make_unique<SearchActions>(
         controls_, services_, [this](double d) { return dayLoader_->show_day(d); });
 
@@ -124,6 +127,11 @@ void DeskWindow::connectBehaviours() {
             [this] { guarded([this] { memoSaver_->onTextChanged(); }); });
     connect(controls_.monthList, &SortedListBox::itemChosen, this,
             [this](int row) { guarded([this, row] { monthList_->onItemChosen(row); }); });
+    connect(controls_.alignTimer, &QTimer::timeout, this,
+            [this] { guarded([this] { placement_->align_desk(); }); });
+    // The alignment timer runs from the desk's creation to the program's end, also while the
+    // desk is put away.
+    controls_.alignTimer->start();
     connect(controls_.closeButton, &QPushButton::clicked, this, &DeskWindow::closeProgramRequested);
     connect(controls_.panelButton, &QPushButton::clicked, this,
             [this] { guarded([this] { pictureActions_->toggle(); }); });
@@ -159,6 +167,8 @@ void DeskWindow::connectMouse() {
 
     connect(relays_[c.dayLabel], &ClickRelay::doubleClicked, this,
             [this] { guarded([this] { memoSaver_->appendDayLabel(); }); });
+    connect(relays_[c.collapseButton], &ClickRelay::doubleClicked, this,
+            &DeskWindow::collapseRequested);
     connect(relays_[c.unlockedIcon], &ClickRelay::doubleClicked, this,
             [this] { guarded([this] { passwordFlows_->encrypt_database(); }); });
     connect(relays_[c.lockedIcon], &ClickRelay::doubleClicked, this,

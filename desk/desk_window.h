@@ -12,6 +12,7 @@
 namespace ledgerleaf {
 
 class ClickRelay;
+class DeskPlacement;
 class DayLoader;
 class MemoSaver;
 class MonthList;
@@ -46,6 +47,8 @@ class DeskWindow : public QWidget {
     // The close button was clicked, or the window system asked to close the desk: the program
     // closes its databases and ends, with the closing-book picture.
     void closeProgramRequested();
+    // Double-click on the bookshelf picture: put the diary away into the bookend bar.
+    void collapseRequested();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -54,6 +57,7 @@ class DeskWindow : public QWidget {
     // The press and double-click reporter of a label or picture box.
     ClickRelay* relay(QWidget* control) const;
     MonthList& monthList() { return *monthList_; }
+    DeskPlacement& placement() { return *placement_; }
 
   private:
     void buildControls();
@@ -73,6 +77,7 @@ class DeskWindow : public QWidget {
     std::unique_ptr<MemoSaver> memoSaver_;
     std::unique_ptr<PictureActions> pictureActions_;
     std::unique_ptr<PasswordFlows> passwordFlows_;
+    std::unique_ptr<DeskPlacement> placement_;
     std::unique_ptr<SearchActions> searchActions_;
 };
 
