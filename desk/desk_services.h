@@ -9,6 +9,7 @@ class MemoDatabase;
 class Dialogs;
 class Clock;
 class ProgramExit;
+class FontDialog;
 
 // What the desk is given by the start sequence: the memo database (open and current), the
 // boxes, the clock, the way to end the program, and the program directory.
@@ -22,6 +23,8 @@ struct DeskServices {
     int encryptedAtStart = 0;
     // The primary screen's width in pixels; the real screen unless a test sets another.
     std::function<int()> screenWidth;
+    // The font dialog; the platform's own unless a test gives another.
+    FontDialog* fontDialog = nullptr;
 };
 
 }  // namespace ledgerleaf

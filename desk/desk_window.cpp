@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "core/date_time.h"
+#include "desk/appearance.h"
 #include "desk/calendar_panel.h"
 #include "desk/day_loader.h"
 #include "desk/default_button.h"
@@ -28,8 +29,10 @@
 #include "platform/dialogs.h"
 #include "platform/fatal_guard.h"
 #include "platform/lunar/lunar_calendar.h"
+#include "platform/widgets/colour_picker.h"
 #include "platform/widgets/file_drop_target.h"
 #include "platform/widgets/picture_box.h"
+#include "platform/widgets/qt_font_dialog.h"
 #include "platform/widgets/sorted_list_box.h"
 #include "resources/resource_init.h"
 
@@ -107,6 +110,11 @@ void DeskWindow::connectBehaviours() {
         controls_, services_, state_, *monthList_, [this](int w) { set_panel_width(w); },
         [this] { return width(); });
     passwordFlows_ = std::make_unique<PasswordFlows>(controls_, services_);
+    if (!services_.fontDialog) {
+        ownFontDialog_ = std::make_unique<QtFontDialog>();
+        services_.fontDialog = ownFontDialog_.get();
+    }
+    appearance_ = std::make_unique<Appearance>(controls_, services_, *services_.fontDialog);
     placement_ = std::make_unique<DeskPlacement>(
         *this, services_.screenWidth ? services_.screenWidth : primaryScreenWidth);
     searchActions_ = std::make_unique<SearchActions>(
@@ -132,6 +140,12 @@ void DeskWindow::connectBehaviours() {
     // The alignment timer runs from the desk's creation to the program's end, also while the
     // desk is put away.
     controls_.alignTimer->start();
+    connect(controls_.fontButton, &QPushButton::clicked, this,
+            [this] { guarded([this] { appearance_->chooseFont(); }); });
+    connect(controls_.colourPicker, &ColourPicker::colourChosen, this,
+            [this](const QColor& colour) {
+                guarded([this, colour] { appearance_->colourChosen(colour); });
+            });
     connect(controls_.closeButton, &QPushButton::clicked, this, &DeskWindow::closeProgramRequested);
     connect(controls_.panelButton, &QPushButton::clicked, this,
             [this] { guarded([this] { pictureActions_->toggle(); }); });
@@ -193,10 +207,6 @@ void DeskWindow::set_panel_width(int width) {
     setMask(shape_.intersected(QRegion(0, 0, width, kHeight)));
 }
 
-void DeskWindow::load_appearance() {
-    // The editor's remembered font and background colour come with the appearance settings.
-}
-
 void DeskWindow::setUp() {
     guarded([this] {
         passwordFlows_->show_protection_icon();
@@ -212,7 +222,7 @@ void DeskWindow::setUp() {
         dayLoader_->show_day(state_.selectedDay);
         state_.wheelMonth = today.month;
         set_panel_width(kClosedWidth);
-        load_appearance();
+        appearance_->load_appearance();
         dayLoader_->loadSelectedDayAtStart();
         monthList_->refresh_month_list();
     });

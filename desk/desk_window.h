@@ -11,7 +11,9 @@
 
 namespace ledgerleaf {
 
+class Appearance;
 class ClickRelay;
+class FontDialog;
 class DeskPlacement;
 class DayLoader;
 class MemoSaver;
@@ -64,7 +66,6 @@ class DeskWindow : public QWidget {
     void connectBehaviours();
     void connectMouse();
     void setUp();
-    void load_appearance();
     bool guarded(const std::function<void()>& handler);
 
     DeskServices services_;
@@ -78,6 +79,8 @@ class DeskWindow : public QWidget {
     std::unique_ptr<PictureActions> pictureActions_;
     std::unique_ptr<PasswordFlows> passwordFlows_;
     std::unique_ptr<DeskPlacement> placement_;
+    std::unique_ptr<FontDialog> ownFontDialog_;
+    std::unique_ptr<Appearance> appearance_;
     std::unique_ptr<SearchActions> searchActions_;
 };
 

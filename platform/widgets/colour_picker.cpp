@@ -43,7 +43,9 @@ void ColourPicker::keyPressEvent(QKeyEvent* event) {
 }
 
 void ColourPicker::pick() {
-    const QColor chosen = QColorDialog::getColor(colour_, nullptr, QStringLiteral("背景色设置"));
+    const QColor chosen =
+        chooser_ ? chooser_(colour_)
+                 : QColorDialog::getColor(colour_, nullptr, QStringLiteral("背景色设置"));
     if (!chosen.isValid())
         return;
     setColour(chosen);

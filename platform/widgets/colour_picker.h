@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QWidget>
+#include <functional>
 
 namespace ledgerleaf {
 
@@ -13,6 +14,9 @@ class ColourPicker : public QWidget {
     explicit ColourPicker(QWidget* parent = nullptr);
 
     QColor colour() const { return colour_; }
+    // The dialog that picks a colour, given the current one; an invalid colour means none was
+    // chosen. The colour dialog unless set otherwise.
+    void setChooser(std::function<QColor(const QColor&)> chooser) { chooser_ = std::move(chooser); }
     void setColour(const QColor& colour);
 
   signals:
@@ -26,6 +30,7 @@ class ColourPicker : public QWidget {
   private:
     void pick();
     QColor colour_ = Qt::white;
+    std::function<QColor(const QColor&)> chooser_;
 };
 
 }  // namespace ledgerleaf
