@@ -25,6 +25,8 @@ struct DeskServices {
     std::function<int()> screenWidth;
     // The font dialog; the platform's own unless a test gives another.
     FontDialog* fontDialog = nullptr;
+    // Starts the system calculator; the real one unless a test gives another.
+    std::function<bool()> startCalculator;
 };
 
 }  // namespace ledgerleaf

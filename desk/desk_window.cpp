@@ -24,6 +24,7 @@
 #include "desk/picture_panel.h"
 #include "desk/search_actions.h"
 #include "desk/skin_band.h"
+#include "desk/small_tools.h"
 #include "desk/window_dragger.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
@@ -115,6 +116,7 @@ void DeskWindow::connectBehaviours() {
         services_.fontDialog = ownFontDialog_.get();
     }
     appearance_ = std::make_unique<Appearance>(controls_, services_, *services_.fontDialog);
+    smallTools_ = std::make_unique<SmallTools>(controls_, services_, *monthList_);
     placement_ = std::make_unique<DeskPlacement>(
         *this, services_.screenWidth ? services_.screenWidth : primaryScreenWidth);
     searchActions_ = std::make_unique<SearchActions>(
@@ -146,6 +148,8 @@ void DeskWindow::connectBehaviours() {
             [this](const QColor& colour) {
                 guarded([this, colour] { appearance_->colourChosen(colour); });
             });
+    connect(controls_.calculatorButton, &QPushButton::clicked, this,
+            [this] { guarded([this] { smallTools_->startCalculator(); }); });
     connect(controls_.closeButton, &QPushButton::clicked, this, &DeskWindow::closeProgramRequested);
     connect(controls_.panelButton, &QPushButton::clicked, this,
             [this] { guarded([this] { pictureActions_->toggle(); }); });
@@ -181,6 +185,10 @@ void DeskWindow::connectMouse() {
 
     connect(relays_[c.dayLabel], &ClickRelay::doubleClicked, this,
             [this] { guarded([this] { memoSaver_->appendDayLabel(); }); });
+    connect(relays_[c.helpButton], &ClickRelay::doubleClicked, this,
+            [this] { guarded([this] { smallTools_->openHelp(); }); });
+    connect(relays_[c.databaseStatus], &ClickRelay::doubleClicked, this,
+            [this] { guarded([this] { smallTools_->clearDatabase(); }); });
     connect(relays_[c.collapseButton], &ClickRelay::doubleClicked, this,
             &DeskWindow::collapseRequested);
     connect(relays_[c.unlockedIcon], &ClickRelay::doubleClicked, this,

@@ -21,6 +21,7 @@ class MonthList;
 class PasswordFlows;
 class PictureActions;
 class SearchActions;
+class SmallTools;
 
 // The main window: an open diary drawn as a borderless, shaped picture. It assembles the
 // panels, wires each control to its behaviour and runs the set-up when it is created.
@@ -81,6 +82,7 @@ class DeskWindow : public QWidget {
     std::unique_ptr<DeskPlacement> placement_;
     std::unique_ptr<FontDialog> ownFontDialog_;
     std::unique_ptr<Appearance> appearance_;
+    std::unique_ptr<SmallTools> smallTools_;
     std::unique_ptr<SearchActions> searchActions_;
 };
 
