@@ -13,6 +13,7 @@
 #include "platform/program_exit.h"
 #include "store/memo_database.h"
 #include "store/record_facility.h"
+#include "store/v2_upgrade.h"
 
 namespace ledgerleaf {
 
@@ -38,8 +39,9 @@ StartSequence::StartSequence(const AppServices& services, CoverWindow& cover)
 StartSequence::~StartSequence() = default;
 
 bool StartSequence::check_or_upgrade_database() {
-    // The offer to convert a version-2 diary (memo.edb) belongs here, before a new one is made.
-    return services_.db.db_exists();
+    V2Upgrade upgrade(services_.facility, services_.db, services_.dialogs, services_.exit,
+                      services_.programDir);
+    return upgrade.check_or_upgrade_database();
 }
 
 void StartSequence::run() {

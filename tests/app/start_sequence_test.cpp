@@ -280,5 +280,93 @@ TEST_F(StartTest, AfterThePasswordIsRemovedTheNextStartAsksNothingAndShowsTheSpl
     EXPECT_TRUE(next.desk()->isVisible());
 }
 
+// A diary of the previous version (memo.edb / memo.edt) beside the program.
+class OldDiaryStartTest : public StartTest {
+  protected:
+    void writeOldDiary() {
+        RecordFacility maker(program.dir.path(), KdfParams{1, 8u << 10});
+        ASSERT_TRUE(maker.create(
+            "memo", {{kFieldDate, FieldType::DateTime, 20}, {kFieldMemo, FieldType::Memo, 20}}));
+        ASSERT_TRUE(maker.open("memo"));
+        ASSERT_TRUE(maker.add_record({40643.0, std::string("旧版写的今天")}));  // 2011-04-10
+        ASSERT_TRUE(maker.add_record({40645.5, std::string("旧版写的后天")}));
+        maker.close_all();
+        oldTable = test::readFileBytes(program.dir.file("memo.edb"));
+        oldCompanion = test::readFileBytes(program.dir.file("memo.edt"));
+    }
+    QString editorText() const {
+        return static_cast<QPlainTextEdit*>(deskChild("备忘编辑框"))->toPlainText();
+    }
+    QString statusLine() const {
+        return static_cast<QLabel*>(deskChild("数据库情况状态栏"))->text();
+    }
+
+    static constexpr const char* kOffer =
+        "发现V2版数据库，是否对该数据库进行升级？\r\n选择‘否’会直接创建并使用新的V3版空数据库";
+    std::string oldTable;
+    std::string oldCompanion;
+};
+
+TEST_F(OldDiaryStartTest, AcceptedConversionOpensTheDeskOnTheCopiedDiary) {
+    writeOldDiary();
+    program.dialogs.expectMessage(MessageAnswer::Yes);
+    program.dialogs.expectMessage();
+    start();
+
+    ASSERT_EQ(program.dialogs.shown().size(), 2u);
+    EXPECT_EQ(program.dialogs.shown()[0].text, kOffer);
+    EXPECT_EQ(program.dialogs.shown()[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(program.dialogs.shown()[1].text.rfind("您的V2版数据库已成功升级为V3版数据库！", 0),
+              0u);
+    EXPECT_THAT(program.dialogs.unexpected(), IsEmpty());
+    EXPECT_THAT(program.clock.waits(), ElementsAre(1000));
+    EXPECT_EQ(sequence->encryptedAtStart(), 0);
+    ASSERT_NE(sequence->desk(), nullptr);
+    EXPECT_TRUE(sequence->desk()->isVisible());
+    EXPECT_EQ(editorText(), QStringLiteral("旧版写的今天"));
+    EXPECT_THAT(static_cast<SortedListBox*>(deskChild("本月备忘列表框"))->texts(),
+                ElementsAre(QStringLiteral("2011年4月10日"), QStringLiteral("2011年4月12日")));
+    EXPECT_EQ(statusLine(), QStringLiteral("2011年4月有效记录共2天|目前数据库中共有2条记录"));
+    EXPECT_EQ(test::readFileBytes(program.dir.file("ledgerleaf.edb.v2.bak")), oldTable);
+    EXPECT_EQ(test::readFileBytes(program.dir.file("ledgerleaf.edt.v2.bak")), oldCompanion);
+    EXPECT_FALSE(std::filesystem::exists(program.dir.file("memo.edb")));
+}
+
+TEST_F(OldDiaryStartTest, DeclinedConversionCreatesAnEmptyDiaryBesideTheOldOne) {
+    writeOldDiary();
+    program.dialogs.expectMessage(MessageAnswer::No);
+    program.dialogs.expectMessage();
+    program.dialogs.expectMessage();
+    start();
+
+    EXPECT_THAT(program.dialogs.texts(),
+                ElementsAre(kOffer, "没有发现可用数据库，程序将自动创建新数据库",
+                            "已建立新数据库，欢迎您继续使用本软件！"));
+    EXPECT_THAT(program.dialogs.unexpected(), IsEmpty());
+    ASSERT_NE(sequence->desk(), nullptr);
+    EXPECT_TRUE(editorText().isEmpty());
+    EXPECT_EQ(statusLine(), QStringLiteral("2011年4月无有效记录！|目前数据库中共有0条记录"));
+    EXPECT_EQ(test::readFileBytes(program.dir.file("memo.edb")), oldTable);
+    EXPECT_EQ(test::readFileBytes(program.dir.file("memo.edt")), oldCompanion);
+}
+
+// The old pair cannot be opened: the new empty diary, still open from the conversion, is the
+// one the desk writes into.
+TEST_F(OldDiaryStartTest, UnreadableOldDiaryStartsOnTheNewEmptyDiary) {
+    test::writeFileBytes(program.dir.file("memo.edb"), "not a table");
+    test::writeFileBytes(program.dir.file("memo.edt"), "not a table");
+    program.dialogs.expectMessage(MessageAnswer::Yes);
+    program.dialogs.expectMessage();
+    start();
+
+    EXPECT_THAT(program.dialogs.texts(), ElementsAre(kOffer, "打开旧数据库失败"));
+    ASSERT_NE(sequence->desk(), nullptr);
+    EXPECT_TRUE(sequence->desk()->isVisible());
+    EXPECT_FALSE(program.exit.ended());
+    QTest::keyClicks(deskChild("备忘编辑框"), "ok");
+    EXPECT_EQ(program.memoOnDisk(40643.0), "ok");
+    EXPECT_EQ(test::readFileBytes(program.dir.file("memo.edb")), "not a table");
+}
+
 }  // namespace
 }  // namespace ledgerleaf
