@@ -4,7 +4,8 @@
 //     QT_QPA_PLATFORM=offscreen build/tools/screenshot/ledgerleaf-screenshot OUTDIR
 //
 // Writes cover-splash.png, cover-password.png, desk-empty.png, desk-long-memo.png and
-// desk-picture.png. The desk pictures show the window's outline (cut-away parts transparent).
+// desk-picture.png and help.png. The desk pictures show the window's outline (cut-away
+// parts transparent).
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
@@ -19,6 +20,7 @@
 #include "core/date_time.h"
 #include "core/utf8_path.h"
 #include "desk/desk_window.h"
+#include "desk/help_window.h"
 #include "platform/program_exit.h"
 #include "platform/scripted_clock.h"
 #include "platform/scripted_dialogs.h"
@@ -126,6 +128,16 @@ int main(int argc, char** argv) {
     {
         DeskWindow desk(DeskServices{db, dialogs, clock, exit, dir, 0});
         ok &= save(desk, out + "/desk-long-memo.png");
+    }
+    {
+        // The help text shipped beside the program, when it is built; else the notice shows.
+        std::error_code ignored;
+        std::filesystem::copy_file(
+            pathFromUtf8(QCoreApplication::applicationDirPath().toStdString()) /
+                "../../diary/readme.txt",
+            dir / "readme.txt", ignored);
+        HelpWindow help(dir, nullptr);
+        ok &= save(help, out + "/help.png");
     }
     clock.setNow(2023, 3, 14, 8, 0, 0);
     {
