@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <functional>
 
+#include "platform/spreadsheet.h"
+
 namespace ledgerleaf {
 
 class MemoDatabase;
@@ -27,6 +29,9 @@ struct DeskServices {
     FontDialog* fontDialog = nullptr;
     // Starts the system calculator; the real one unless a test gives another.
     std::function<bool()> startCalculator;
+    // The spreadsheet the exports write into; the desktop's .xlsx workbook unless a test gives
+    // another.
+    SpreadsheetFactory makeSpreadsheet;
 };
 
 }  // namespace ledgerleaf

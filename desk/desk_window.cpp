@@ -16,6 +16,7 @@
 #include "desk/day_loader.h"
 #include "desk/default_button.h"
 #include "desk/desk_placement.h"
+#include "desk/export_actions.h"
 #include "desk/memo_panel.h"
 #include "desk/memo_saver.h"
 #include "desk/month_list.h"
@@ -117,6 +118,8 @@ void DeskWindow::connectBehaviours() {
     }
     appearance_ = std::make_unique<Appearance>(controls_, services_, *services_.fontDialog);
     smallTools_ = std::make_unique<SmallTools>(controls_, services_, *monthList_);
+    exportActions_ =
+        std::make_unique<ExportActions>(controls_, services_, services_.makeSpreadsheet);
     placement_ = std::make_unique<DeskPlacement>(
         *this, services_.screenWidth ? services_.screenWidth : primaryScreenWidth);
     searchActions_ = std::make_unique<SearchActions>(
@@ -148,6 +151,10 @@ void DeskWindow::connectBehaviours() {
             [this](const QColor& colour) {
                 guarded([this, colour] { appearance_->colourChosen(colour); });
             });
+    connect(controls_.exportAllButton, &QPushButton::clicked, this,
+            [this] { guarded([this] { exportActions_->exportAll(); }); });
+    connect(controls_.exportResultsButton, &QPushButton::clicked, this,
+            [this] { guarded([this] { exportActions_->exportResults(); }); });
     connect(controls_.calculatorButton, &QPushButton::clicked, this,
             [this] { guarded([this] { smallTools_->startCalculator(); }); });
     connect(controls_.closeButton, &QPushButton::clicked, this, &DeskWindow::closeProgramRequested);

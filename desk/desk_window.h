@@ -15,6 +15,7 @@ class Appearance;
 class ClickRelay;
 class FontDialog;
 class DeskPlacement;
+class ExportActions;
 class DayLoader;
 class MemoSaver;
 class MonthList;
@@ -83,6 +84,7 @@ class DeskWindow : public QWidget {
     std::unique_ptr<FontDialog> ownFontDialog_;
     std::unique_ptr<Appearance> appearance_;
     std::unique_ptr<SmallTools> smallTools_;
+    std::unique_ptr<ExportActions> exportActions_;
     std::unique_ptr<SearchActions> searchActions_;
 };
 

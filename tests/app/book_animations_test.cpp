@@ -21,6 +21,11 @@ namespace {
 using test::settle;
 using ::testing::ElementsAre;
 
+// Tests run in parallel processes: each takes a single-instance guard of its own.
+std::string guardName() {
+    return "ledgerleaf-test-animations-" + std::to_string(QCoreApplication::applicationPid());
+}
+
 class BookAnimationsTest : public ::testing::Test {
   protected:
     // Starts the program on a diary, with a password when one is given.
@@ -32,7 +37,7 @@ class BookAnimationsTest : public ::testing::Test {
         program.facility.close_all();
         services = std::make_unique<AppServices>(
             AppServices{program.dir.path(), program.dialogs, program.clock, program.exit,
-                        program.facility, program.db, "ledgerleaf-test-animations"});
+                        program.facility, program.db, guardName()});
         sequence = std::make_unique<StartSequence>(*services, cover);
         sequence->run();
         settle();
@@ -61,6 +66,8 @@ class BookAnimationsTest : public ::testing::Test {
 
 TEST_F(BookAnimationsTest, CollapseAndRestoreKeepEverythingOfTheDesk) {
     start();
+    if (HasFatalFailure())
+        return;
     desk->move(200, 120);
     auto* editor = desk->findChild<QPlainTextEdit*>(QStringLiteral("备忘编辑框"));
     editor->setPlainText(QStringLiteral("写到一半"));
@@ -86,6 +93,8 @@ TEST_F(BookAnimationsTest, CollapseAndRestoreKeepEverythingOfTheDesk) {
 
 TEST_F(BookAnimationsTest, TheBookendBarCannotBeClosedWhileTheDiaryIsAway) {
     start();
+    if (HasFatalFailure())
+        return;
     sequence->animations()->collapse_desk();
     bar->close();
     EXPECT_TRUE(bar->isVisible());
@@ -93,6 +102,8 @@ TEST_F(BookAnimationsTest, TheBookendBarCannotBeClosedWhileTheDiaryIsAway) {
 
 TEST_F(BookAnimationsTest, ClosingAfterAPasswordStartShowsThePromptOnTheClosingCover) {
     start("pw");
+    if (HasFatalFailure())
+        return;
     bool promptSeen = false;
     program.clock.setEventHook([&] {
         if (cover.isVisible() && cover.promptLabel()->isVisible() &&
@@ -108,6 +119,8 @@ TEST_F(BookAnimationsTest, ClosingAfterAPasswordStartShowsThePromptOnTheClosingC
 
 TEST_F(BookAnimationsTest, AfterACollapseTheClosingCoverNoLongerShowsThePrompt) {
     start("pw");
+    if (HasFatalFailure())
+        return;
     sequence->animations()->collapse_desk();
     sequence->animations()->restore_desk();
     bool promptSeen = false;
