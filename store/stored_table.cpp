@@ -248,9 +248,15 @@ FieldValue StoredTable::read(int number, int field) const {
 }
 
 void StoredTable::remember(int number, int field, const FieldValue& value) const {
-    recent_.number = number;
-    recent_.field = field;
-    recent_.plain = ValueCodec::plainBytes(value);
+    if (recent_.size() <= std::size_t(field))
+        recent_.resize(std::size_t(field) + 1);
+    recent_[std::size_t(field)] = RecentValue{number, ValueCodec::plainBytes(value)};
+}
+
+const StoredTable::RecentValue* StoredTable::recentFor(int number, int field) const {
+    if (std::size_t(field) >= recent_.size() || recent_[std::size_t(field)].number != number)
+        return nullptr;
+    return &recent_[std::size_t(field)];
 }
 
 void StoredTable::removeOrphanSuperJournals() const {
@@ -298,8 +304,8 @@ StoreResult StoredTable::write(int number, int field, const FieldValue& value) {
         if (!target.digest)
             return StoreResult::success();
     } else if (target.digest) {
-        if (recent_.number == number && recent_.field == field) {
-            if (hasBytes(value, recent_.plain))
+        if (const RecentValue* recent = recentFor(number, field)) {
+            if (hasBytes(value, recent->plain))
                 return StoreResult::success();
         } else if (*target.digest == codec.digest(value, number, position)) {
             return StoreResult::success();

@@ -110,16 +110,18 @@ class StoredTable {
     std::unique_ptr<CipherKey> key_;
     std::optional<ProtectionMeta> protection_;
 
-    // The companion value last read or written, so that the editor writing back the picture
-    // it was shown (on every keystroke) is recognised by a compare instead of a fingerprint.
+    // For each companion field, the value last read or written, so that the editor writing
+    // back the memo and the picture it was shown (on every keystroke) is recognised by a
+    // compare instead of a fingerprint.
     struct RecentValue {
         int number = 0;
-        int field = -1;
         Bytes plain;
     };
-    mutable RecentValue recent_;
+    mutable std::vector<RecentValue> recent_;
     void remember(int number, int field, const FieldValue& value) const;
-    void forgetRecent() const { recent_ = RecentValue(); }
+    // The remembered value of `field` when it is that of record `number`, else nothing.
+    const RecentValue* recentFor(int number, int field) const;
+    void forgetRecent() const { recent_.clear(); }
 };
 
 }  // namespace ledgerleaf
