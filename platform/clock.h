@@ -5,7 +5,7 @@ namespace ledgerleaf {
 // Time as the program sees it. The program uses the system clock and real waits; tests set the
 // date and time and shorten the waits, so no test depends on the day it runs.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
 
     // The current local date and time as a date-time value (days since 1899-12-30).

@@ -12,7 +12,7 @@ inline constexpr const char* kDefaultMessageTitle = "信息：";
 
 // The program's modal boxes. Texts are UTF-8. Every box is modal and has no owner window.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     // A message box without icon: OK alone, or Yes and No with Yes as the default button.

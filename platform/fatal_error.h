@@ -10,7 +10,7 @@ namespace ledgerleaf {
 // program's top level, which shows the error report (title "错误", error icon, "运行时出错!",
 // an empty line, "错误信息：" and the text) and ends the process with exit code -1.
 class FatalError : public std::runtime_error {
-public:
+  public:
     explicit FatalError(const std::string& platformText) : std::runtime_error(platformText) {}
     // The platform's own text, for example "指定字段不存在".
     std::string platformText() const { return what(); }

@@ -9,7 +9,7 @@ namespace ledgerleaf {
 // advisory lock on a file in the per-user runtime folder. The operating system releases it
 // when the process ends in any way, so a crash never blocks the next start.
 class InstanceGuard {
-public:
+  public:
     virtual ~InstanceGuard() = default;
 
     // Takes the guard named `name` ("ledgerleafv3" in the program, a name of their own in tests).

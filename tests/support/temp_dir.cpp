@@ -45,7 +45,8 @@ std::string TempDir::utf8() const {
 
 std::string readFileBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read fixture file " + path.string());
+    if (!in)
+        throw std::runtime_error("cannot read fixture file " + path.string());
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
@@ -53,7 +54,8 @@ std::string readFileBytes(const fs::path& path) {
 
 void writeFileBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) throw std::runtime_error("cannot write fixture file " + path.string());
+    if (!out)
+        throw std::runtime_error("cannot write fixture file " + path.string());
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 

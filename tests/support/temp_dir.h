@@ -8,7 +8,7 @@ namespace ledgerleaf::test {
 // A fresh, empty folder under the system's temporary folder, removed with everything in it
 // when the object goes away. Every test that touches files works inside one of these.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -20,7 +20,7 @@ public:
     // The folder's path as UTF-8 text.
     std::string utf8() const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
