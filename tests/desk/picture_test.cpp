@@ -28,8 +28,9 @@ Bytes animatedGif() {
                                    0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00};
     Bytes gif = {'G',  'I',  'F',  '8',  '9',  'a',  0x01, 0x00, 0x01, 0x00,
                  0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF};
-    const char* loop = "\x21\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00";
-    gif.insert(gif.end(), loop, loop + 19);
+    const unsigned char loop[] = {0x21, 0xFF, 0x0B, 'N', 'E',  'T',  'S',  'C',  'A', 'P',
+                                  'E',  '2',  '.',  '0', 0x03, 0x01, 0x00, 0x00, 0x00};
+    gif.insert(gif.end(), std::begin(loop), std::end(loop));
     for (int i = 0; i < 2; ++i)
         gif.insert(gif.end(), std::begin(frame), std::end(frame));
     gif.push_back(0x3B);

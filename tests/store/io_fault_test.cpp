@@ -104,8 +104,9 @@ TEST_P(IoFaultTest, FailedOperationLeavesThePreviousContent) {
         for (int i = 0; i < 6; ++i)
             ASSERT_TRUE(db.add_day(40000 + i, "第" + std::to_string(i) + "天",
                                    i % 2 ? Bytes(20000 + i, i) : Bytes{}, i % 2 ? "jpg" : ""));
-        if (!startPassword.empty())
+        if (!startPassword.empty()) {
             ASSERT_TRUE(facility.set_password(startPassword));
+        }
     }
     const auto before = reopen(base.path(), {startPassword});
     ASSERT_TRUE(before);

@@ -68,8 +68,9 @@ class TextScanTest : public ::testing::TestWithParam<bool> {
     void SetUp() override {
         ASSERT_TRUE(f.db.db_create());
         ASSERT_TRUE(f.db.db_open());
-        if (locked())
+        if (locked()) {
             ASSERT_TRUE(f.facility.set_password("密码"));
+        }
     }
     bool locked() const { return GetParam(); }
     void add(const std::vector<std::string>& memos) {
