@@ -67,8 +67,8 @@ TEST_F(PlacementTest, TheTimerTicksEveryHalfSecondFromTheStart) {
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 500);
     desk->move(300, 20);
-    QTest::qWait(700);
-    EXPECT_EQ(desk->pos(), QPoint(300, 0));
+    // The next tick comes within half a second; a busy machine may delay it a little.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return desk->pos() == QPoint(300, 0); }, 3000));
 }
 
 TEST_F(PlacementTest, APressOnThePicturesMovesTheWindowAndNeverReachesThem) {

@@ -108,6 +108,10 @@ TEST_P(CrashSafetyTest, EveryAcknowledgedChangeSurvivesSigkill) {
             _exit(code);
         }
         close(pipeFds[1]);
+        // Wait for the writer's first acknowledgement, so that every round kills it in the
+        // middle of its work however slow the disk is; then let it run a while longer.
+        int first = -1;
+        const bool started = read(pipeFds[0], &first, sizeof first) == sizeof first;
         std::this_thread::sleep_for(
             std::chrono::milliseconds(std::uniform_int_distribution<int>(30, 250)(random)));
         kill(child, SIGKILL);
@@ -115,7 +119,9 @@ TEST_P(CrashSafetyTest, EveryAcknowledgedChangeSurvivesSigkill) {
         waitpid(child, &status, 0);
         ASSERT_TRUE(WIFSIGNALED(status))
             << "the writer stopped by itself, code " << WEXITSTATUS(status);
-        int acknowledged = applied;
+        ASSERT_TRUE(started) << "the writer acknowledged nothing";
+        ASSERT_EQ(first, applied);
+        int acknowledged = applied + 1;
         int op = 0;
         while (read(pipeFds[0], &op, sizeof op) == sizeof op) {
             ASSERT_EQ(op, acknowledged);
@@ -135,7 +141,7 @@ TEST_P(CrashSafetyTest, EveryAcknowledgedChangeSurvivesSigkill) {
             applied = acknowledged + 1;
         }
     }
-    EXPECT_GT(acknowledgedTotal, 5) << "the writer hardly ran; the test proves little";
+    EXPECT_GE(acknowledgedTotal, 5) << "the writer hardly ran; the test proves little";
 #endif
 }
 
