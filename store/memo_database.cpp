@@ -40,6 +40,22 @@ void requireType(RecordFacility& facility, int index, FieldType type) {
         throw FatalError(kTypeMismatchText);
 }
 
+// Where a scan finds a record's date, memo and picture, their types checked once.
+struct SummaryFields {
+    int date;
+    int memo;
+    int picture;
+};
+
+SummaryFields summaryFields(RecordFacility& facility) {
+    const SummaryFields fields{facility.field_index(kFieldDate), facility.field_index(kFieldMemo),
+                               facility.field_index(kFieldPicture)};
+    requireType(facility, fields.date, FieldType::DateTime);
+    requireType(facility, fields.memo, FieldType::Memo);
+    requireType(facility, fields.picture, FieldType::ByteSet);
+    return fields;
+}
+
 }  // namespace
 
 MemoDatabase::MemoDatabase(RecordFacility& facility, fs::path programDir)
@@ -126,12 +142,7 @@ void MemoDatabase::for_each_record(const std::function<void()>& visit) {
 }
 
 void MemoDatabase::for_each_summary(const std::function<void(const RecordSummary&)>& visit) {
-    const int date = facility_.field_index(kFieldDate);
-    const int memo = facility_.field_index(kFieldMemo);
-    const int picture = facility_.field_index(kFieldPicture);
-    requireType(facility_, date, FieldType::DateTime);
-    requireType(facility_, memo, FieldType::Memo);
-    requireType(facility_, picture, FieldType::ByteSet);
+    const auto [date, memo, picture] = summaryFields(facility_);
     const int count = facility_.record_count();
     RecordSummary summary;
     for (int number = 1; number <= count; ++number) {
@@ -145,18 +156,13 @@ void MemoDatabase::for_each_summary(const std::function<void(const RecordSummary
 
 void MemoDatabase::for_each_memo(
     const std::function<void(const RecordSummary&, std::string_view)>& visit) {
-    const int date = facility_.field_index(kFieldDate);
-    const int memo = facility_.field_index(kFieldMemo);
-    const int picture = facility_.field_index(kFieldPicture);
-    requireType(facility_, date, FieldType::DateTime);
-    requireType(facility_, memo, FieldType::Memo);
-    requireType(facility_, picture, FieldType::ByteSet);
+    const SummaryFields fields = summaryFields(facility_);
     RecordSummary summary;
     summary.memoEmpty = false;
     facility_.scan_text(kFieldMemo, [&](int number, std::string_view text) {
         summary.number = number;
-        summary.date = std::get<double>(facility_.fixed_value_at(number, date));
-        summary.pictureEmpty = facility_.empty_at(number, picture);
+        summary.date = std::get<double>(facility_.fixed_value_at(number, fields.date));
+        summary.pictureEmpty = facility_.empty_at(number, fields.picture);
         visit(summary, text);
     });
 }
