@@ -10,6 +10,7 @@
 #include "platform/font_dialog.h"
 #include "platform/ini_file.h"
 #include "platform/widgets/colour_picker.h"
+#include "platform/widgets/colour_value.h"
 
 namespace ledgerleaf {
 
@@ -44,15 +45,6 @@ FontChoice readFont(const IniFile& ini) {
 Appearance::Appearance(DeskControls& controls, DeskServices& services, FontDialog& fontDialog)
     : c_(controls), services_(services), fontDialog_(fontDialog) {}
 
-QColor Appearance::fromColourValue(std::uint32_t bgr) {
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
-
-std::uint32_t Appearance::toColourValue(const QColor& colour) {
-    return std::uint32_t(colour.red()) | (std::uint32_t(colour.green()) << 8) |
-           (std::uint32_t(colour.blue()) << 16);
-}
-
 namespace {
 
 void applyFont(QPlainTextEdit* editor, const FontChoice& f) {
@@ -68,9 +60,8 @@ void applyFont(QPlainTextEdit* editor, const FontChoice& f) {
     font.setStrikeOut(f.strikeOut);
     editor->setFont(font);
     QPalette pal = editor->palette();
-    pal.setColor(QPalette::Text, Appearance::fromColourValue(f.colour));
-    pal.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                 Appearance::fromColourValue(f.colour));
+    pal.setColor(QPalette::Text, colourFromValue(f.colour));
+    pal.setColor(QPalette::Inactive, QPalette::HighlightedText, colourFromValue(f.colour));
     editor->setPalette(pal);
 }
 
@@ -78,7 +69,7 @@ FontChoice currentFont(const QPlainTextEdit* editor) {
     const QFont font = editor->font();
     return FontChoice{font.family().toStdString(),
                       font.pointSize(),
-                      Appearance::toColourValue(editor->palette().color(QPalette::Text)),
+                      colourValue(editor->palette().color(QPalette::Text)),
                       font.bold(),
                       font.italic(),
                       font.underline(),
@@ -107,7 +98,7 @@ void Appearance::load_appearance() {
     applyFont(c_.memoEditor, readFont(ini));
     const std::string background = ini.read(kBackgroundSection, kBackgroundKey);
     setEditorBackground(
-        fromColourValue(background.empty() ? kWhite : std::uint32_t(numberFrom(background))));
+        colourFromValue(background.empty() ? kWhite : std::uint32_t(numberFrom(background))));
 }
 
 void Appearance::chooseFont() {
@@ -115,7 +106,7 @@ void Appearance::chooseFont() {
     FontChoice preset = currentFont(c_.memoEditor);
     if (ini.exists()) {
         preset = readFont(ini);
-        c_.colourPicker->setColour(fromColourValue(
+        c_.colourPicker->setColour(colourFromValue(
             std::uint32_t(numberFrom(ini.read(kBackgroundSection, kBackgroundKey)))));
     }
     const FontChoice chosen = fontDialog_.choose(preset);
@@ -134,7 +125,7 @@ void Appearance::chooseFont() {
 void Appearance::colourChosen(const QColor& colour) {
     setEditorBackground(colour);
     IniFile ini(settingsFile_);
-    if (!ini.write(kBackgroundSection, kBackgroundKey, numberText(toColourValue(colour))))
+    if (!ini.write(kBackgroundSection, kBackgroundKey, numberText(colourValue(colour))))
         reportWriteFailure();
 }
 

@@ -25,9 +25,6 @@ class Appearance {
 
     const std::filesystem::path& settingsFile() const { return settingsFile_; }
 
-    static QColor fromColourValue(std::uint32_t bgr);
-    static std::uint32_t toColourValue(const QColor& colour);
-
   private:
     void setEditorBackground(const QColor& colour);
     void reportWriteFailure();

@@ -8,24 +8,15 @@
 #include "desk/desk_controls.h"
 #include "desk/desk_services.h"
 #include "desk/desk_state.h"
+#include "desk/desk_window.h"
 #include "desk/month_list.h"
+#include "desk/picture_bytes.h"
 #include "platform/clock.h"
 #include "platform/lunar/lunar_calendar.h"
 #include "platform/widgets/picture_box.h"
 #include "store/memo_database.h"
 
 namespace ledgerleaf {
-
-namespace {
-
-constexpr int kClosedWidth = 940;
-constexpr int kOpenWidth = 1240;
-
-QByteArray toQBytes(const Bytes& bytes) {
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
-}
-
-}  // namespace
 
 DayLoader::DayLoader(DeskControls& controls, DeskServices& services, DeskState& state,
                      MonthList& monthList, std::function<void(int)> setPanelWidth)
@@ -58,13 +49,13 @@ void DayLoader::syncPictureControls() {
 }
 
 void DayLoader::showRecordUnderCursor() {
-    c_.pictureBox->showPicture(toQBytes(services_.db.read_picture()));
+    c_.pictureBox->showPicture(toQByteArray(services_.db.read_picture()));
     setEditorText(services_.db.read_memo());
     syncPictureControls();
 }
 
 void DayLoader::showEmptyDay() {
-    setPanelWidth_(kClosedWidth);
+    setPanelWidth_(DeskWindow::kClosedWidth);
     c_.pictureBox->clearPicture();
     setEditorText(std::string());
     syncPictureControls();
@@ -77,7 +68,7 @@ void DayLoader::onDateSet() {
         return;
     }
     showRecordUnderCursor();
-    setPanelWidth_(c_.pictureBox->hasPicture() ? kOpenWidth : kClosedWidth);
+    setPanelWidth_(c_.pictureBox->hasPicture() ? DeskWindow::kOpenWidth : DeskWindow::kClosedWidth);
 }
 
 void DayLoader::onDayClicked() {
@@ -115,7 +106,7 @@ void DayLoader::loadSelectedDayAtStart() {
     showRecordUnderCursor();
     monthList_.refresh_month_list();
     if (c_.pictureBox->hasPicture())
-        setPanelWidth_(kOpenWidth);
+        setPanelWidth_(DeskWindow::kOpenWidth);
 }
 
 }  // namespace ledgerleaf

@@ -8,6 +8,7 @@
 #include "desk/desk_services.h"
 #include "desk/desk_state.h"
 #include "desk/month_list.h"
+#include "desk/picture_bytes.h"
 #include "platform/dialogs.h"
 #include "platform/program_exit.h"
 #include "platform/widgets/picture_box.h"
@@ -19,10 +20,6 @@ namespace {
 
 constexpr const char* kSaveFailed = "保存当前编辑信息失败，请检查数据库文件是否存在。";
 constexpr const char* kAddFailed = "增加记录失败，请检查数据库文件是否存在。";
-
-Bytes toBytes(const QByteArray& bytes) {
-    return Bytes(bytes.begin(), bytes.end());
-}
 
 }  // namespace
 

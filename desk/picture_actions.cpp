@@ -10,7 +10,9 @@
 #include "desk/desk_controls.h"
 #include "desk/desk_services.h"
 #include "desk/desk_state.h"
+#include "desk/desk_window.h"
 #include "desk/month_list.h"
+#include "desk/picture_bytes.h"
 #include "platform/dialogs.h"
 #include "platform/widgets/picture_box.h"
 #include "store/memo_database.h"
@@ -19,8 +21,6 @@ namespace ledgerleaf {
 
 namespace {
 
-constexpr int kClosedWidth = 940;
-constexpr int kOpenWidth = 1240;
 constexpr const char* kAttention = "注意！";
 constexpr const char* kTooLarge = "为了保证数据库的性能，图片文件尺寸请不要大于200KB！";
 constexpr const char* kWrongFormat = "抱歉，目前仅支持存储‘.JPG|.BMP|.GIF|.ICO|.CUR’五种格式的图片";
@@ -58,10 +58,6 @@ bool isPicture(const QByteArray& bytes) {
     return !reader.read().isNull();
 }
 
-Bytes toBytes(const QByteArray& bytes) {
-    return Bytes(bytes.begin(), bytes.end());
-}
-
 }  // namespace
 
 PictureActions::PictureActions(DeskControls& controls, DeskServices& services, DeskState& state,
@@ -80,17 +76,17 @@ void PictureActions::showDeleteButton(bool show) {
 }
 
 void PictureActions::toggle() {
-    if (panelWidth_() == kClosedWidth) {
-        setPanelWidth_(kOpenWidth);
+    if (panelWidth_() == DeskWindow::kClosedWidth) {
+        setPanelWidth_(DeskWindow::kOpenWidth);
         showDeleteButton(c_.pictureBox->hasPicture());
         return;
     }
-    setPanelWidth_(kClosedWidth);
+    setPanelWidth_(DeskWindow::kClosedWidth);
 }
 
 void PictureActions::storeDroppedOnPanelButton(const QString& pathText) {
-    if (panelWidth_() != kOpenWidth)
-        setPanelWidth_(kOpenWidth);
+    if (panelWidth_() != DeskWindow::kOpenWidth)
+        setPanelWidth_(DeskWindow::kOpenWidth);
     storeDroppedFile(pathText);
 }
 

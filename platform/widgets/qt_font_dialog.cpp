@@ -12,21 +12,9 @@
 #include <QVBoxLayout>
 
 #include "platform/widgets/colour_picker.h"
+#include "platform/widgets/colour_value.h"
 
 namespace ledgerleaf {
-
-namespace {
-
-QColor fromBgr(std::uint32_t bgr) {
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
-
-std::uint32_t toBgr(const QColor& c) {
-    return std::uint32_t(c.red()) | (std::uint32_t(c.green()) << 8) |
-           (std::uint32_t(c.blue()) << 16);
-}
-
-}  // namespace
 
 FontChoice QtFontDialog::choose(const FontChoice& preset) {
     QDialog dialog;
@@ -41,7 +29,7 @@ FontChoice QtFontDialog::choose(const FontChoice& preset) {
     size->setValue(preset.size > 0 ? preset.size : 9);
     auto* colour = new ColourPicker(&dialog);
     colour->setFixedSize(40, 18);
-    colour->setColour(fromBgr(preset.colour));
+    colour->setColour(colourFromValue(preset.colour));
     auto* bold = new QCheckBox(QStringLiteral("加粗"), &dialog);
     bold->setChecked(preset.bold);
     auto* italic = new QCheckBox(QStringLiteral("倾斜"), &dialog);
@@ -96,7 +84,7 @@ FontChoice QtFontDialog::choose(const FontChoice& preset) {
         return preset;
     return FontChoice{family->currentFont().family().toStdString(),
                       size->value(),
-                      toBgr(colour->colour()),
+                      colourValue(colour->colour()),
                       bold->isChecked(),
                       italic->isChecked(),
                       underline->isChecked(),

@@ -9,6 +9,7 @@
 #include "platform/font_dialog.h"
 #include "platform/ini_file.h"
 #include "platform/widgets/colour_picker.h"
+#include "platform/widgets/colour_value.h"
 
 namespace ledgerleaf {
 namespace {
@@ -124,10 +125,10 @@ TEST_F(AppearanceTest, CancellingTheFontDialogWritesThePresetValuesBack) {
 }
 
 TEST_F(AppearanceTest, ColourValuesAreStoredBlueGreenRed) {
-    EXPECT_EQ(Appearance::toColourValue(QColor(255, 0, 0)), 0x0000FFu);
-    EXPECT_EQ(Appearance::toColourValue(QColor(0, 0, 255)), 0xFF0000u);
-    EXPECT_EQ(Appearance::fromColourValue(16777215), QColor(Qt::white));
-    EXPECT_EQ(Appearance::fromColourValue(0x00FF00), QColor(0, 255, 0));
+    EXPECT_EQ(colourValue(QColor(255, 0, 0)), 0x0000FFu);
+    EXPECT_EQ(colourValue(QColor(0, 0, 255)), 0xFF0000u);
+    EXPECT_EQ(colourFromValue(16777215), QColor(Qt::white));
+    EXPECT_EQ(colourFromValue(0x00FF00), QColor(0, 255, 0));
 }
 
 }  // namespace
