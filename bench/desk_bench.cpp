@@ -19,7 +19,6 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QUrl>
 #include <algorithm>
 #include <chrono>
@@ -207,12 +206,14 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    QTemporaryDir root;
-    std::filesystem::path dir = ledgerleaf::pathFromUtf8(root.path().toStdString()) / "diary";
+    const std::filesystem::path root = ledgerleaf::bench::benchFolder("ledgerleaf-desk-bench");
+    std::filesystem::path dir = root / "diary";
     std::filesystem::create_directories(dir);
     ledgerleaf::bench::writeSyntheticDiary(dir);
     ledgerleaf::bench::diaryDir = &dir;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    std::error_code ignored;
+    std::filesystem::remove_all(root, ignored);
     return 0;
 }

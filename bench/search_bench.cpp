@@ -106,9 +106,7 @@ int main(int argc, char** argv) {
     namespace fs = std::filesystem;
     using namespace ledgerleaf::bench;
     benchmark::Initialize(&argc, argv);
-    const char* where = std::getenv("LEDGERLEAF_BENCH_DIR");
-    benchRoot = (where ? fs::path(where) : fs::temp_directory_path()) /
-                ("ledgerleaf-search-bench-" + std::to_string(std::random_device{}()));
+    benchRoot = benchFolder("ledgerleaf-search-bench");
     for (int diary = 0; diary < 2; ++diary) {
         for (bool locked : {false, true}) {
             SyntheticDiaryOptions options;

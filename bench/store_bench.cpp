@@ -237,10 +237,8 @@ int main(int argc, char** argv) {
     namespace fs = std::filesystem;
     using namespace ledgerleaf::bench;
     benchmark::Initialize(&argc, argv);
-    const char* where = std::getenv("LEDGERLEAF_BENCH_DIR");
     Diaries d;
-    d.root = (where ? fs::path(where) : fs::temp_directory_path()) /
-             ("ledgerleaf-bench-" + std::to_string(std::random_device{}()));
+    d.root = benchFolder("ledgerleaf-bench");
     d.plain = d.root / "plain";
     d.locked = d.root / "protected";
     fs::create_directories(d.plain);

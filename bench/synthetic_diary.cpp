@@ -1,6 +1,7 @@
 #include "bench/synthetic_diary.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <iterator>
 #include <random>
 #include <stdexcept>
@@ -114,6 +115,12 @@ SyntheticDiary writeSyntheticDiary(const std::filesystem::path& folder,
     if (auto r = writer.finish(); !r)
         throw std::runtime_error(r.error);
     return diary;
+}
+
+std::filesystem::path benchFolder(const std::string& prefix) {
+    const char* where = std::getenv("LEDGERLEAF_BENCH_DIR");
+    return (where ? std::filesystem::path(where) : std::filesystem::temp_directory_path()) /
+           (prefix + "-" + std::to_string(std::random_device{}()));
 }
 
 }  // namespace ledgerleaf::bench

@@ -40,6 +40,10 @@ struct SyntheticDiary {
 SyntheticDiary writeSyntheticDiary(const std::filesystem::path& folder,
                                    const SyntheticDiaryOptions& options = {});
 
+// A fresh folder for one benchmark run's diaries: under LEDGERLEAF_BENCH_DIR when it is set
+// (to measure another disk), else under the system's temporary folder. Not created yet.
+std::filesystem::path benchFolder(const std::string& prefix);
+
 // A memo of `chars` Chinese characters with punctuation, from `seed`; with `latinEvery` > 0
 // about one clause in that many ends with a Latin word (not counted in `chars`).
 std::string syntheticMemo(int chars, unsigned seed, int latinEvery = 0);
