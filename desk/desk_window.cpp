@@ -206,10 +206,6 @@ void DeskWindow::connectMouse() {
             [this] { guarded([this] { pictureActions_->deletePicture(); }); });
 }
 
-ClickRelay* DeskWindow::relay(QWidget* control) const {
-    return relays_.value(control, nullptr);
-}
-
 void DeskWindow::closeEvent(QCloseEvent* event) {
     // Alt+F4 and the like end the program the same way as the close button; the window itself
     // never just disappears, which would leave the program running without a window.

@@ -45,7 +45,6 @@ class DeskWindow : public QWidget {
     // The outline of the window: the book with the panel attached, the green strips cut away.
     const QRegion& shape() const { return shape_; }
 
-    DayLoader& dayLoader() { return *dayLoader_; }
 
   signals:
     // The close button was clicked, or the window system asked to close the desk: the program
@@ -58,8 +57,6 @@ class DeskWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   public:
-    // The press and double-click reporter of a label or picture box.
-    ClickRelay* relay(QWidget* control) const;
     MonthList& monthList() { return *monthList_; }
     DeskPlacement& placement() { return *placement_; }
 
